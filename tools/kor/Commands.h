@@ -1,0 +1,26 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <functional>
+#include <string>
+
+namespace kor {
+
+// Options that every command shares.
+struct GlobalOptions {
+    int port = 1;
+    std::string device;
+    unsigned retries = 3;
+    std::string trace;
+};
+
+// A subcommand and what runs it once the command line is parsed; it returns the exit code.
+struct Command {
+    CLI::App* subcommand;
+    std::function<int()> run;
+};
+
+Command AddPortsCommand(CLI::App& app, const GlobalOptions& options);
+Command AddConnectCommand(CLI::App& app, const GlobalOptions& options);
+
+} // namespace kor

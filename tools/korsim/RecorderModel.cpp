@@ -1,0 +1,37 @@
+#include "RecorderModel.h"
+
+#include "link/Commands.h"
+
+namespace korsim {
+
+Bytes PatternBytes(std::size_t length, unsigned seed) {
+    Bytes bytes(length);
+    std::uint32_t state = seed * 2654435761u + 1;
+    for (auto& b : bytes) {
+        state = state * 1664525u + 1013904223u;
+        b = static_cast<std::uint8_t>(state >> 24);
+    }
+    return bytes;
+}
+
+RecorderModel RecorderModel::Minimal() {
+    RecorderModel model;
+    unsigned seed = 1;
+    for (const char letter : {'c', 'd', 't', 'w', 'x'})
+        model.records[letter] = PatternBytes(*korlink::command::RecordReplyLength(letter) - 3, seed++);
+    model.securityRecord = PatternBytes(korlink::command::kSecurityReply - 3, seed++);
+    model.directory = PatternBytes(48, seed++);
+    model.areas[1] = PatternBytes(3000, seed++);
+    model.areas[2] = PatternBytes(1500, seed++);
+    model.areas[korlink::command::kSiteArea] = PatternBytes(640, seed++);
+    return model;
+}
+
+bool RecorderModel::AcceptLine(std::string_view line) {
+    receivedLines.emplace_back(line);
+    return true;
+}
+
+void RecorderModel::ClearNavpoints() { ++navpointClears; }
+
+} // namespace korsim

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "link/Bytes.h"
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korsim {
+
+using korlink::Bytes;
+
+// Everything the simulated recorder holds: its records, its log directory and its memory areas
+// (flights by directory position 1..16, the site and navpoint area 130).
+struct RecorderModel {
+    std::map<char, Bytes> records; // payloads of records c, d, t, w and x
+    Bytes securityRecord;          // payload of the "b 128" reply
+    Bytes directory;               // the directory body of "b 129" / "b"
+    std::map<int, Bytes> areas;
+    std::vector<std::string> receivedLines; // data lines accepted in download mode
+    unsigned navpointClears = 0;
+
+    // A recorder with a little of everything, enough to exercise every command.
+    static RecorderModel Minimal();
+
+    // Called for each data line sent in download mode; false leaves the line unanswered.
+    bool AcceptLine(std::string_view line);
+    void ClearNavpoints();
+};
+
+// Deterministic bytes covering every value 0..255, so that transfers exercise the bytes a
+// terminal would otherwise interpret (XON 17, XOFF 19, CR, LF).
+Bytes PatternBytes(std::size_t length, unsigned seed);
+
+} // namespace korsim
