@@ -55,12 +55,18 @@ constexpr unsigned kDirectoryReadConstantMs = 500;
 // Reply length of the record read with letter c, d, t, w or x.
 constexpr std::optional<std::size_t> RecordReplyLength(char letter) {
     switch (letter) {
-    case 'c': return 13;
-    case 'd': return 78;
-    case 't': return 99;
-    case 'w': return 41;
-    case 'x': return 109;
-    default: return std::nullopt;
+    case 'c':
+        return 13;
+    case 'd':
+        return 78;
+    case 't':
+        return 99;
+    case 'w':
+        return 41;
+    case 'x':
+        return 109;
+    default:
+        return std::nullopt;
     }
 }
 

@@ -39,9 +39,13 @@ void LineTrace::Event(std::string_view text) {
     std::fflush(file_.get());
 }
 
-void LineTrace::Sent(unsigned speed, ByteView bytes) { Dump("TX", speed, bytes); }
+void LineTrace::Sent(unsigned speed, ByteView bytes) {
+    Dump("TX", speed, bytes);
+}
 
-void LineTrace::Received(unsigned speed, ByteView bytes) { Dump("RX", speed, bytes); }
+void LineTrace::Received(unsigned speed, ByteView bytes) {
+    Dump("RX", speed, bytes);
+}
 
 void LineTrace::Dump(std::string_view direction, unsigned speed, ByteView bytes) {
     if (!file_ || bytes.empty())

@@ -8,7 +8,9 @@
 namespace korlink {
 namespace {
 
-bool InRange(int port) { return port >= kFirstPort && port <= kLastPort; }
+bool InRange(int port) {
+    return port >= kFirstPort && port <= kLastPort;
+}
 
 std::string Trim(const std::string& text) {
     const auto first = text.find_first_not_of(" \t\r");
@@ -58,7 +60,9 @@ std::vector<std::string> NumberedDevices(const std::string& prefix) {
 
 } // namespace
 
-std::string PortName(int port) { return InRange(port) ? "COM" + std::to_string(port) : ""; }
+std::string PortName(int port) {
+    return InRange(port) ? "COM" + std::to_string(port) : "";
+}
 
 std::string PortsConfigPath() {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");

@@ -21,13 +21,14 @@ constexpr milliseconds kClearNavpointsPause{4000};
 
 } // namespace
 
-bool CRecorderLink::Exchange(ByteView command, std::span<std::uint8_t> reply,
-                             milliseconds pause) {
+bool CRecorderLink::Exchange(ByteView command, std::span<std::uint8_t> reply, milliseconds pause) {
     std::size_t received = 0;
     return port_.Exchange(command, reply, received, pause);
 }
 
-bool CRecorderLink::Send(ByteView command) { return Exchange(command, {}); }
+bool CRecorderLink::Send(ByteView command) {
+    return Exchange(command, {});
+}
 
 bool CRecorderLink::Interrupt(int count) {
     const Bytes interrupt(static_cast<std::size_t>(std::max(count, 0)), kEscape);
@@ -39,26 +40,26 @@ bool CRecorderLink::Interrupt(int count) {
     return false;
 }
 
-bool CRecorderLink::EnterUploadMode() {
-    std::array<std::uint8_t, kUploadModeReply> reply{};
+bool CRecorderLink::EnterMode(std::string_view command, std::span<std::uint8_t> reply) {
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         Interrupt(1);
-        if (Exchange(AsBytes(kUploadMode), reply)) {
-            Pause(kModeSettle);
+        if (Exchange(AsBytes(command), reply))
             return true;
-        }
     }
     return false;
 }
 
+bool CRecorderLink::EnterUploadMode() {
+    std::array<std::uint8_t, kUploadModeReply> reply{};
+    if (!EnterMode(kUploadMode, reply))
+        return false;
+    Pause(kModeSettle);
+    return true;
+}
+
 bool CRecorderLink::EnterDownloadMode() {
     std::array<std::uint8_t, kDownloadModeReply> reply{};
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        Interrupt(1);
-        if (Exchange(AsBytes(kDownloadMode), reply))
-            return true;
-    }
-    return false;
+    return EnterMode(kDownloadMode, reply);
 }
 
 std::optional<Bytes> CRecorderLink::ReadRecord(char letter) {
@@ -180,9 +181,8 @@ AreaDownload CRecorderLink::DownloadArea(int area, bool firstBlockOnly) {
     }
     result.length = *size;
     result.data.assign(std::size_t{*size} + 2, 0);
-    const bool complete =
-        ReadBlockSequence(*size, result.data,
-                          firstBlockOnly ? BlockReadStop::AfterFirst : BlockReadStop::AfterAll);
+    const bool complete = ReadBlockSequence(
+        *size, result.data, firstBlockOnly ? BlockReadStop::AfterFirst : BlockReadStop::AfterAll);
     LeaveBlockMode();
     result.data.resize(*size);
     result.status = complete ? AreaStatus::Complete : AreaStatus::BlockFailed;
@@ -230,6 +230,8 @@ void CRecorderLink::ClearNavpoints() {
     Interrupt(1);
 }
 
-void CRecorderLink::GpsOff() { Send(AsBytes(kGpsOff)); }
+void CRecorderLink::GpsOff() {
+    Send(AsBytes(kGpsOff));
+}
 
 } // namespace korlink

@@ -92,6 +92,8 @@ private:
     bool Exchange(ByteView command, std::span<std::uint8_t> reply,
                   std::chrono::milliseconds pause = std::chrono::milliseconds{0});
     bool Send(ByteView command);
+    // Interrupt, then the mode command, up to three times.
+    bool EnterMode(std::string_view command, std::span<std::uint8_t> reply);
     bool ReadBlock(std::span<std::uint8_t> blockWithCheck, bool firstTry);
     enum class BlockReadStop { AfterAll, AfterFirst };
     bool ReadBlockSequence(std::uint32_t length, std::span<std::uint8_t> destination,

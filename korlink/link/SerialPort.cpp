@@ -1,8 +1,9 @@
 #include "SerialPort.h"
 
+#include "LineSpeeds.h"
+
 #include <cerrno>
 #include <fcntl.h>
-#include <optional>
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -18,31 +19,21 @@ using std::chrono::milliseconds;
 constexpr milliseconds kSpeedChangeSettle{50};
 constexpr milliseconds kDrainLimit{1000};
 
-std::optional<speed_t> TermiosSpeed(unsigned bps) {
-    switch (bps) {
-    case 1200: return B1200;
-    case 2400: return B2400;
-    case 4800: return B4800;
-    case 9600: return B9600;
-    case 19200: return B19200;
-    case 38400: return B38400;
-    case 57600: return B57600;
-    case 115200: return B115200;
-    case 230400: return B230400;
-    default: return std::nullopt;
-    }
-}
-
 PortError ErrorFromErrno(int error) {
     switch (error) {
     case ENOENT:
     case ENODEV:
-    case ENXIO: return PortError::NoDevice;
+    case ENXIO:
+        return PortError::NoDevice;
     case EACCES:
-    case EPERM: return PortError::PermissionDenied;
-    case EBUSY: return PortError::Busy;
-    case ENOTTY: return PortError::NotATerminal;
-    default: return PortError::Other;
+    case EPERM:
+        return PortError::PermissionDenied;
+    case EBUSY:
+        return PortError::Busy;
+    case ENOTTY:
+        return PortError::NotATerminal;
+    default:
+        return PortError::Other;
     }
 }
 
@@ -69,20 +60,28 @@ bool WaitFor(int fd, short events, Clock::time_point deadline) {
 
 std::string DescribePortError(PortError error, const std::string& device) {
     switch (error) {
-    case PortError::None: return device + ": open";
-    case PortError::NoDevice: return device + ": no such device";
+    case PortError::None:
+        return device + ": open";
+    case PortError::NoDevice:
+        return device + ": no such device";
     case PortError::PermissionDenied:
         return device + ": permission denied (add your user to the 'dialout' group, then log in "
                         "again)";
-    case PortError::Busy: return device + ": in use by another program";
-    case PortError::NotATerminal: return device + ": not a serial device";
-    case PortError::BadSpeed: return device + ": the line speed is not supported";
-    case PortError::Other: break;
+    case PortError::Busy:
+        return device + ": in use by another program";
+    case PortError::NotATerminal:
+        return device + ": not a serial device";
+    case PortError::BadSpeed:
+        return device + ": the line speed is not supported";
+    case PortError::Other:
+        break;
     }
     return device + ": cannot be opened";
 }
 
-CSerialPort::~CSerialPort() { Close(); }
+CSerialPort::~CSerialPort() {
+    Close();
+}
 
 bool CSerialPort::Fail(PortError error) {
     lastError_ = error;

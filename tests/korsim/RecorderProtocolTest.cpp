@@ -1,4 +1,5 @@
 #include "RecorderProtocol.h"
+
 #include "link/Checks.h"
 
 #include <gtest/gtest.h>

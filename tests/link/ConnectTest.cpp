@@ -83,11 +83,9 @@ class ScriptedPrompt : public ConnectPrompt {
 public:
     explicit ScriptedPrompt(unsigned retryPresses) : retryPresses_(retryPresses) {}
 
-    ConnectResult Run(CRecorderLink& link, const std::string& portName,
-                      unsigned retries) override {
-        ConnectingSequence sequence(portName, retries, [](std::string_view t) {
-            return std::string(t);
-        });
+    ConnectResult Run(CRecorderLink& link, const std::string& portName, unsigned retries) override {
+        ConnectingSequence sequence(portName, retries,
+                                    [](std::string_view t) { return std::string(t); });
         caption = sequence.Caption();
         for (;;) {
             ++ticks;

@@ -1,5 +1,6 @@
-#include "SimulatedRecorder.h"
 #include "link/SerialPort.h"
+
+#include "SimulatedRecorder.h"
 
 #include <gtest/gtest.h>
 #include <pty.h>

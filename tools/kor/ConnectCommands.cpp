@@ -1,7 +1,6 @@
 // kor ports, kor connect: finding the recorder.
 #include "Commands.h"
 #include "ConsoleOperation.h"
-
 #include "interface/StatusCodes.h"
 #include "link/PortDevices.h"
 #include "link/RecorderLink.h"
@@ -27,9 +26,15 @@ void ListPorts() {
         std::printf("%-5s %-28s ", korlink::PortName(port).c_str(), device.c_str());
         std::fflush(stdout);
         switch (link.OpenPort(port)) {
-        case ConnectResult::Connected: std::printf("recorder answers\n"); break;
-        case ConnectResult::NoRecorder: std::printf("no answer\n"); break;
-        default: std::printf("cannot open: %s\n", PortFailure(link, port).c_str()); break;
+        case ConnectResult::Connected:
+            std::printf("recorder answers\n");
+            break;
+        case ConnectResult::NoRecorder:
+            std::printf("no answer\n");
+            break;
+        default:
+            std::printf("cannot open: %s\n", PortFailure(link, port).c_str());
+            break;
         }
     }
 }
@@ -49,7 +54,9 @@ int Connect(const GlobalOptions& options) {
         std::fprintf(stderr, "%s: %s\n", korlink::StatusMessage(status),
                      PortFailure(link, options.port).c_str());
         break;
-    case ConnectResult::Cancelled: std::fprintf(stderr, "Cancelled\n"); break;
+    case ConnectResult::Cancelled:
+        std::fprintf(stderr, "Cancelled\n");
+        break;
     case ConnectResult::NoRecorder:
         std::fprintf(stderr, "%s on %s (%s)\n", korlink::StatusMessage(status),
                      link.PortName().c_str(), link.Port().Device().c_str());
@@ -70,9 +77,9 @@ Command AddPortsCommand(CLI::App& app, const GlobalOptions&) {
 }
 
 Command AddConnectCommand(CLI::App& app, const GlobalOptions& options) {
-    return {app.add_subcommand("connect",
-                               "connect to the recorder; the exit code is the status code"),
-            [&options] { return Connect(options); }};
+    return {
+        app.add_subcommand("connect", "connect to the recorder; the exit code is the status code"),
+        [&options] { return Connect(options); }};
 }
 
 } // namespace kor

@@ -11,7 +11,9 @@ namespace {
 
 std::atomic<bool> interrupted{false};
 
-extern "C" void OnInterrupt(int) { interrupted = true; }
+extern "C" void OnInterrupt(int) {
+    interrupted = true;
+}
 
 constexpr std::chrono::milliseconds kSleepSlice{50};
 constexpr int kBarWidth = 40;
@@ -27,7 +29,9 @@ ConsoleOperation::~ConsoleOperation() {
         std::fputc('\n', stderr);
 }
 
-bool ConsoleOperation::IsCancelled() const { return interrupted; }
+bool ConsoleOperation::IsCancelled() const {
+    return interrupted;
+}
 
 void ConsoleOperation::Sleep(std::chrono::milliseconds duration) {
     const auto end = std::chrono::steady_clock::now() + duration;
@@ -57,7 +61,8 @@ void ConsoleOperation::SetProgressPosition(unsigned position) {
 void ConsoleOperation::Draw() {
     if (!interactive_)
         return;
-    const int percent = range_ ? static_cast<int>(100ull * std::min(position_, range_) / range_) : 0;
+    const int percent =
+        range_ ? static_cast<int>(100ull * std::min(position_, range_) / range_) : 0;
     if (percent == lastPercent_)
         return;
     lastPercent_ = percent;

@@ -1,6 +1,5 @@
 // kor: the recorder toolset on the command line.
 #include "Commands.h"
-
 #include "link/PortDevices.h"
 
 #include <cstdlib>

@@ -1,5 +1,7 @@
 #include "PseudoTerminal.h"
 
+#include "link/LineSpeeds.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -32,18 +34,7 @@ std::optional<unsigned> PseudoTerminal::ClientSpeed() const {
     termios settings{};
     if (::tcgetattr(master_, &settings) != 0)
         return std::nullopt;
-    switch (::cfgetospeed(&settings)) {
-    case B1200: return 1200;
-    case B2400: return 2400;
-    case B4800: return 4800;
-    case B9600: return 9600;
-    case B19200: return 19200;
-    case B38400: return 38400;
-    case B57600: return 57600;
-    case B115200: return 115200;
-    case B230400: return 230400;
-    default: return std::nullopt;
-    }
+    return korlink::BitsPerSecond(::cfgetospeed(&settings));
 }
 
 bool PseudoTerminal::ClientIsRaw() const {

@@ -18,7 +18,8 @@ RecorderModel RecorderModel::Minimal() {
     RecorderModel model;
     unsigned seed = 1;
     for (const char letter : {'c', 'd', 't', 'w', 'x'})
-        model.records[letter] = PatternBytes(*korlink::command::RecordReplyLength(letter) - 3, seed++);
+        model.records[letter] =
+            PatternBytes(*korlink::command::RecordReplyLength(letter) - 3, seed++);
     model.securityRecord = PatternBytes(korlink::command::kSecurityReply - 3, seed++);
     model.directory = PatternBytes(48, seed++);
     model.areas[1] = PatternBytes(3000, seed++);
@@ -32,6 +33,8 @@ bool RecorderModel::AcceptLine(std::string_view line) {
     return true;
 }
 
-void RecorderModel::ClearNavpoints() { ++navpointClears; }
+void RecorderModel::ClearNavpoints() {
+    ++navpointClears;
+}
 
 } // namespace korsim

@@ -115,7 +115,8 @@ void RecorderProtocol::HandleLine(const std::string& line, std::vector<Transmiss
             HandleUploadCommand(line, out);
         return;
     case RecorderMode::Undetermined:
-    case RecorderMode::Block: return;
+    case RecorderMode::Block:
+        return;
     }
 }
 
@@ -185,18 +186,24 @@ void RecorderProtocol::ReceiveBlockCommand(std::uint8_t byte, std::vector<Transm
     switch (byte) {
     case kAreaSize: {
         const auto size = model_.areas[openArea_].size();
-        SendFramed(0, {static_cast<std::uint8_t>(size >> 16), static_cast<std::uint8_t>(size >> 8),
-                      static_cast<std::uint8_t>(size)},
+        SendFramed(0,
+                   {static_cast<std::uint8_t>(size >> 16), static_cast<std::uint8_t>(size >> 8),
+                    static_cast<std::uint8_t>(size)},
                    kAreaSizeReply, out);
         break;
     }
-    case kNextBlock: SendBlock(false, out); break;
+    case kNextBlock:
+        SendBlock(false, out);
+        break;
     case kRepeatBlock:
         ++counters_.blockRepeats;
         SendBlock(true, out);
         break;
-    case kLeaveBlockMode: mode_ = RecorderMode::Command; break;
-    default: break;
+    case kLeaveBlockMode:
+        mode_ = RecorderMode::Command;
+        break;
+    default:
+        break;
     }
 }
 

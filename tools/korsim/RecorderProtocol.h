@@ -27,9 +27,9 @@ struct Transmission {
 };
 
 struct ProtocolCounters {
-    unsigned interrupts = 0;   // interrupt bursts received (n bytes of 3 count once)
-    unsigned blocksSent = 0;   // blocks sent, repeats included
-    unsigned blockRepeats = 0; // 3, 7 requests
+    unsigned interrupts = 0;           // interrupt bursts received (n bytes of 3 count once)
+    unsigned blocksSent = 0;           // blocks sent, repeats included
+    unsigned blockRepeats = 0;         // 3, 7 requests
     std::vector<std::string> commands; // text commands and data lines, without "\r"
 };
 

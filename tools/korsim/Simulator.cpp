@@ -60,8 +60,8 @@ RecorderMode Simulator::Mode() const {
 }
 
 Simulator::Clock::duration Simulator::ByteTime(unsigned speed) const {
-    return std::chrono::duration_cast<Clock::duration>(std::chrono::nanoseconds{
-        10'000'000'000LL / static_cast<long long>(speed ? speed : 1)});
+    return std::chrono::duration_cast<Clock::duration>(
+        std::chrono::nanoseconds{10'000'000'000LL / static_cast<long long>(speed ? speed : 1)});
 }
 
 std::optional<Simulator::Clock::time_point> Simulator::NextDue() const {
@@ -77,8 +77,8 @@ void Simulator::Run() {
     const int master = terminal_.MasterFd();
     for (;;) {
         auto now = Clock::now();
-        Clock::duration wait = clientPresent_ ? Clock::duration{kIdleWait}
-                                              : Clock::duration{kNoClientWait};
+        Clock::duration wait =
+            clientPresent_ ? Clock::duration{kIdleWait} : Clock::duration{kNoClientWait};
         if (const auto due = NextDue()) {
             wait = std::max(*due - now, Clock::duration::zero());
             if (wait > Clock::duration::zero() && options_.lineTiming && incoming_.empty())
@@ -112,8 +112,8 @@ void Simulator::ReadFromClient(Clock::time_point now, unsigned speed) {
             clientPresent_ = true;
             for (ssize_t i = 0; i < n; ++i) {
                 const auto byteTime = ByteTime(speed);
-                receiveLineFree_ =
-                    std::max(receiveLineFree_, now) + (options_.lineTiming ? byteTime : Clock::duration{});
+                receiveLineFree_ = std::max(receiveLineFree_, now) +
+                                   (options_.lineTiming ? byteTime : Clock::duration{});
                 incoming_.push_back({buffer[i], speed, receiveLineFree_});
                 ++counters_.bytesReceived;
                 counters_.lineSeconds += std::chrono::duration<double>(byteTime).count();
