@@ -4,29 +4,29 @@ namespace korlink {
 
 const char* StatusMessage(std::uint32_t code) {
     switch (code) {
-    case kInvalidPort:
+    case KOR_INVALID_PORT:
         return "Invalid communications port ID";
-    case kNoConnection:
+    case KOR_NO_CONNECTION:
         return "No connection established to recorder";
-    case kCommunicationError:
+    case KOR_COMMUNICATION_ERROR:
         return "Communication error.";
-    case kNoLogs:
+    case KOR_NO_LOGS:
         return "No Logs Available.";
-    case kLogWriteFailed:
+    case KOR_LOG_WRITE_FAILED:
         return "Error writing flight log to disk.";
-    case kSecurityCheckFailed:
+    case KOR_SECURITY_CHECK_FAILED:
         return "Flight failed security check.";
-    case kFileOpenFailed:
+    case KOR_FILE_OPEN_FAILED:
         return "Could not open requested file.";
-    case kFileReadFailed:
+    case KOR_FILE_READ_FAILED:
         return "An error occured while trying to read requested file.";
-    case kInvalidTask:
+    case KOR_INVALID_TASK:
         return "Specified task id was invalid, must be 1-10.";
-    case kTaskNotConfirmed:
+    case KOR_TASK_NOT_CONFIRMED:
         return "Specified task could not be validated in the recorder.";
-    case kDeclarationNotConfirmed:
+    case KOR_DECLARATION_NOT_CONFIRMED:
         return "Specified declaration could not be validated in the recorder.";
-    case kNavpointsNotConfirmed:
+    case KOR_NAVPOINTS_NOT_CONFIRMED:
         return "Navpoint transfer could not be validated in the recorder.";
     default:
         return "";
@@ -36,15 +36,15 @@ const char* StatusMessage(std::uint32_t code) {
 std::uint32_t StatusFromConnect(ConnectResult result) {
     switch (result) {
     case ConnectResult::Connected:
-        return kSuccess;
+        return KOR_OK;
     case ConnectResult::PortFailed:
-        return kInvalidPort;
+        return KOR_INVALID_PORT;
     case ConnectResult::Cancelled:
-        return kCancelled;
+        return KOR_CANCELLED;
     case ConnectResult::NoRecorder:
-        return kNoConnection;
+        return KOR_NO_CONNECTION;
     }
-    return kNoConnection;
+    return KOR_NO_CONNECTION;
 }
 
 } // namespace korlink
