@@ -34,6 +34,10 @@ CConnectDlg::CConnectDlg(const CTranslator& translator, QWidget* parent)
     layout->addWidget(secondLine_);
     layout->addWidget(buttons);
     setMinimumWidth(420);
+    firstLine_->setObjectName(QStringLiteral("firstLine"));
+    secondLine_->setObjectName(QStringLiteral("secondLine"));
+    retry_->setObjectName(QStringLiteral("retry"));
+    help_->setObjectName(QStringLiteral("help"));
     retry_->setEnabled(false);
     help_->setEnabled(false);
 

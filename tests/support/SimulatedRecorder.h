@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <thread>
 
 namespace korlink::test {
 
@@ -27,6 +28,15 @@ struct SimulatedRecorder {
         for (const auto& c : simulator->Counters().protocol.commands)
             n += c == command ? 1 : 0;
         return n;
+    }
+
+    // Commands sent without a reply arrive a moment after the call returns.
+    bool WaitForCommand(const std::string& command,
+                        std::chrono::milliseconds limit = std::chrono::milliseconds{1000}) const {
+        const auto end = std::chrono::steady_clock::now() + limit;
+        while (CommandCount(command) == 0 && std::chrono::steady_clock::now() < end)
+            std::this_thread::sleep_for(std::chrono::milliseconds{5});
+        return CommandCount(command) > 0;
     }
 
     std::unique_ptr<korsim::Simulator> simulator;

@@ -22,5 +22,8 @@ struct Command {
 
 Command AddPortsCommand(CLI::App& app, const GlobalOptions& options);
 Command AddConnectCommand(CLI::App& app, const GlobalOptions& options);
+Command AddInfoCommand(CLI::App& app, const GlobalOptions& options);
+Command AddConfigCommand(CLI::App& app, const GlobalOptions& options);
+Command AddGpsOffCommand(CLI::App& app, const GlobalOptions& options);
 
 } // namespace kor

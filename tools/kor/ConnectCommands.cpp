@@ -1,7 +1,6 @@
 // kor ports, kor connect: finding the recorder.
 #include "Commands.h"
-#include "ConsoleOperation.h"
-#include "interface/StatusCodes.h"
+#include "Session.h"
 #include "link/PortDevices.h"
 #include "link/RecorderLink.h"
 
@@ -40,29 +39,12 @@ void ListPorts() {
 }
 
 int Connect(const GlobalOptions& options) {
-    korlink::CRecorderLink link;
-    ConsoleOperation operation;
-    korlink::CRecorderLink::OperationScope scope(link, operation);
-    const auto result = link.Connect({options.port, options.retries, true});
-    const auto status = korlink::StatusFromConnect(result);
-    switch (result) {
-    case ConnectResult::Connected:
-        std::printf("Connected to recorder on %s (%s)\n", link.PortName().c_str(),
-                    link.Port().Device().c_str());
-        break;
-    case ConnectResult::PortFailed:
-        std::fprintf(stderr, "%s: %s\n", korlink::StatusMessage(status),
-                     PortFailure(link, options.port).c_str());
-        break;
-    case ConnectResult::Cancelled:
-        std::fprintf(stderr, "Cancelled\n");
-        break;
-    case ConnectResult::NoRecorder:
-        std::fprintf(stderr, "%s on %s (%s)\n", korlink::StatusMessage(status),
-                     link.PortName().c_str(), link.Port().Device().c_str());
-        break;
-    }
-    return static_cast<int>(status);
+    Session session(options);
+    if (!session.IsConnected())
+        return session.Status();
+    std::printf("Connected to recorder on %s (%s)\n", session.Link().PortName().c_str(),
+                session.Link().Port().Device().c_str());
+    return 0;
 }
 
 } // namespace

@@ -1,8 +1,42 @@
 #include "RecorderModel.h"
 
+#include "ConfigurationLine.h"
+#include "DirectoryRecord.h"
+#include "interface/RecorderConfig.h"
 #include "link/Commands.h"
 
 namespace korsim {
+namespace {
+
+korlink::RecorderConfig DefaultConfig() {
+    korlink::RecorderConfig config;
+    config.unitsCode = 0;
+    config.serial = 1234;
+    config.pilot = korlink::ArrangePilotName("John Smith");
+    config.glider = "ASW 27";
+    config.compId = "JS";
+    config.datum = 100;
+    config.approachRadius = 5;
+    config.arrivalRadius = 3;
+    config.arrivalInterval = 4;
+    config.enrouteInterval = 10;
+    config.hardwareVersion = 3;
+    return config;
+}
+
+Bytes DefaultStatus() {
+    Bytes status(*korlink::command::RecordReplyLength('w') - 3, 0);
+    status[0] = 255; // no internal battery
+    status[1] = 124; // 12.4 V from the glider
+    status[2] = 31;  // 3.1 V backup cell
+    status[3] = 0;
+    status[4] = 120; // 120 mA charging
+    const std::string version = "V1.23 ";
+    std::copy(version.begin(), version.end(), status.begin() + 9);
+    return status;
+}
+
+} // namespace
 
 Bytes PatternBytes(std::size_t length, unsigned seed) {
     Bytes bytes(length);
@@ -20,8 +54,16 @@ RecorderModel RecorderModel::Minimal() {
     for (const char letter : {'c', 'd', 't', 'w', 'x'})
         model.records[letter] =
             PatternBytes(*korlink::command::RecordReplyLength(letter) - 3, seed++);
+    model.records['x'] = DefaultConfig().Encode();
+    model.records['w'] = DefaultStatus();
     model.securityRecord = PatternBytes(korlink::command::kSecurityReply - 3, seed++);
-    model.directory = PatternBytes(48, seed++);
+    // Two flights of 5 December 2003, the later one listed first.
+    for (const auto& entry :
+         {std::array<std::uint8_t, 16>{3, 12, 5, 13, 2, 0, 3, 12, 5, 15, 40, 12, 136, 0, 0, 0},
+          std::array<std::uint8_t, 16>{3, 12, 5, 9, 30, 5, 3, 12, 5, 11, 1, 59, 68, 0, 0, 0}}) {
+        const auto record = EncodeDirectoryRecord(entry);
+        model.directory.insert(model.directory.end(), record.begin(), record.end());
+    }
     model.areas[1] = PatternBytes(3000, seed++);
     model.areas[2] = PatternBytes(1500, seed++);
     model.areas[korlink::command::kSiteArea] = PatternBytes(640, seed++);
@@ -29,8 +71,31 @@ RecorderModel RecorderModel::Minimal() {
 }
 
 bool RecorderModel::AcceptLine(std::string_view line) {
+    if (line.substr(0, 2) == "x,") {
+        const auto current = korlink::RecorderConfig::Decode(records['x']);
+        const auto changed = current ? ApplyConfigurationLine(*current, line) : std::nullopt;
+        if (!changed)
+            return false;
+        records['x'] = changed->Encode();
+        EraseFlights();
+    }
     receivedLines.emplace_back(line);
     return true;
+}
+
+void RecorderModel::EraseFlights() {
+    directory.clear();
+    for (int area = korlink::command::kFirstFlightArea; area <= korlink::command::kLastFlightArea;
+         ++area)
+        areas.erase(area);
+}
+
+std::size_t RecorderModel::FlightCount() const {
+    std::size_t count = 0;
+    for (int area = korlink::command::kFirstFlightArea; area <= korlink::command::kLastFlightArea;
+         ++area)
+        count += areas.count(area);
+    return count;
 }
 
 void RecorderModel::ClearNavpoints() {

@@ -25,8 +25,12 @@ struct RecorderModel {
     static RecorderModel Minimal();
 
     // Called for each data line sent in download mode; false leaves the line unanswered.
+    // A configuration line replaces the configuration and, as on the real recorder, erases
+    // the stored flights.
     bool AcceptLine(std::string_view line);
     void ClearNavpoints();
+    void EraseFlights();
+    std::size_t FlightCount() const;
 };
 
 // Deterministic bytes covering every value 0..255, so that transfers exercise the bytes a

@@ -104,8 +104,17 @@ void RecorderProtocol::HandleLine(const std::string& line, std::vector<Transmiss
     counters_.commands.push_back(line);
     switch (mode_) {
     case RecorderMode::Download:
-        if (model_.AcceptLine(line))
-            SendFramed(XorOf(AsBytes(line)), FixedText("OK\r\n", 6), kDataLineReply, out);
+        if (faults_.ignoredLines > 0) {
+            --faults_.ignoredLines;
+            return;
+        }
+        if (!model_.AcceptLine(line))
+            return;
+        if (faults_.unacknowledgedLines > 0) {
+            --faults_.unacknowledgedLines;
+            return;
+        }
+        SendFramed(XorOf(AsBytes(line)), FixedText("OK\r\n", 6), kDataLineReply, out);
         return;
     case RecorderMode::Command:
         HandleModeCommand(line, out);

@@ -16,6 +16,8 @@ struct Faults {
     std::size_t silentAfterBytes = 0;  // after sending this many bytes, send nothing (0: never)
     unsigned badCommandChecks = 0;     // the next n framed replies carry a wrong command check
     std::size_t shortDirectoryBy = 0;  // the directory body is sent this many bytes short
+    unsigned unacknowledgedLines = 0;  // the next n data lines are taken but not answered
+    unsigned ignoredLines = 0;         // the next n data lines are neither taken nor answered
 };
 
 enum class RecorderMode { Undetermined, Command, Upload, Download, Block };
