@@ -22,5 +22,7 @@ struct Command {
 
 Command AddPortsCommand(CLI::App& app, const GlobalOptions& options);
 Command AddConnectCommand(CLI::App& app, const GlobalOptions& options);
+Command AddConvertCommand(CLI::App& app, const GlobalOptions& options);
+Command AddValidateCommand(CLI::App& app, const GlobalOptions& options);
 
 } // namespace kor

@@ -30,6 +30,8 @@ int main(int argc, char** argv) {
     const std::vector<kor::Command> commands{
         kor::AddPortsCommand(app, options),
         kor::AddConnectCommand(app, options),
+        kor::AddConvertCommand(app, options),
+        kor::AddValidateCommand(app, options),
     };
 
     CLI11_PARSE(app, argc, argv);
