@@ -81,7 +81,8 @@ void StoredLog::DecodeBlocks() {
     navpoints_.clear();
     const auto size = header_.navpointRecordSize;
     if (size > 0) {
-        const auto count = std::min(header_.navpointCount, StoredLogHeader::kMaxNavpointCount);
+        const auto count =
+            header_.navpointCount > StoredLogHeader::kMaxNavpointCount ? 0 : header_.navpointCount;
         for (std::uint32_t i = 0; i < count; ++i)
             navpoints_.push_back(DecodeLogNavpoint(
                 Section(header_.NavpointsStart() + std::uint64_t{i} * size, size)));
