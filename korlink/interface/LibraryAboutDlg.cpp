@@ -2,6 +2,7 @@
 
 #include "DialogTranslation.h"
 #include "Translator.h"
+#include "logfiles/IgcWriter.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -12,10 +13,6 @@
 
 namespace korlink {
 
-const char* LibraryVersion() {
-    return KORLINK_VERSION;
-}
-
 CLibraryAboutDlg::CLibraryAboutDlg(const CTranslator& translator, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("CLibraryAboutDlg"));
@@ -24,7 +21,8 @@ CLibraryAboutDlg::CLibraryAboutDlg(const CTranslator& translator, QWidget* paren
     icon->setPixmap(style()->standardIcon(QStyle::SP_DriveNetIcon).pixmap(32, 32));
     auto* text = new QLabel(
         QString::fromStdString(translator.Translate("Velmora Access Library Version: ")) +
-        QString::fromLatin1(LibraryVersion()));
+        QString::fromLatin1(ProductVersion().data(),
+                            static_cast<qsizetype>(ProductVersion().size())));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* row = new QHBoxLayout;

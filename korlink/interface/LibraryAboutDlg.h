@@ -14,7 +14,4 @@ public:
     explicit CLibraryAboutDlg(const CTranslator& translator, QWidget* parent = nullptr);
 };
 
-// The library's version text, as the about box and the IGC files it writes show it.
-const char* LibraryVersion();
-
 } // namespace korlink

@@ -1,5 +1,7 @@
 #include "RecorderConfig.h"
 
+#include "logfiles/LogNaming.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -61,18 +63,6 @@ std::uint8_t IntervalCode(unsigned seconds) {
     return static_cast<std::uint8_t>(std::min(255u, (seconds + 1620) / 30));
 }
 
-std::string RecorderIdFromSerial(std::uint16_t serial) {
-    static constexpr char kDigits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    std::string digits;
-    for (unsigned value = serial; value > 0; value /= 36)
-        digits.insert(digits.begin(), kDigits[value % 36]);
-    std::string id = "Q000";
-    if (digits.size() > id.size())
-        digits.erase(0, digits.size() - id.size());
-    id.replace(id.size() - digits.size(), digits.size(), digits);
-    return id;
-}
-
 std::optional<RecorderConfig> RecorderConfig::Decode(ByteView record) {
     if (record.size() < kStoredSize)
         return std::nullopt;
@@ -112,7 +102,7 @@ Bytes RecorderConfig::Encode() const {
 }
 
 std::string RecorderConfig::RecorderId() const {
-    return RecorderIdFromSerial(serial);
+    return korlink::RecorderId(serial);
 }
 
 RecorderUnits UnitsOf(std::uint8_t unitsCode) {

@@ -45,10 +45,6 @@ struct RecorderConfig {
 unsigned IntervalSeconds(std::uint8_t code);
 std::uint8_t IntervalCode(unsigned seconds);
 
-// The recorder id of a serial number: "Q000" with the number in upper-case base 36
-// right-aligned over it (serials of four base-36 digits cover the Q).
-std::string RecorderIdFromSerial(std::uint16_t serial);
-
 // The units a recorder shows, by units code.
 struct RecorderUnits {
     const char* comboText;

@@ -8,6 +8,7 @@
 #include "interface/RecorderInfoDlg.h"
 #include "interface/Translator.h"
 #include "korlink/korlink.h"
+#include "logfiles/IgcWriter.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -235,7 +236,7 @@ TEST(ConfigDialog, InformationAndAboutBoxes) {
     const auto labels = about.findChildren<QLabel*>();
     const bool hasVersion = std::any_of(labels.begin(), labels.end(), [](QLabel* label) {
         return label->text() == QStringLiteral("Velmora Access Library Version: ") +
-                                    QString::fromLatin1(LibraryVersion());
+                                    QString::fromLatin1(ProductVersion().data());
     });
     EXPECT_TRUE(hasVersion);
     about.show();

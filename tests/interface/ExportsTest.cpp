@@ -119,8 +119,10 @@ TEST(Exports, ExactlyTheBuiltExportsAreVisible) {
             exported.insert(name);
     }
     ASSERT_EQ(::pclose(pipe), 0);
-    const std::set<std::string> expected{"KORInfo",    "KOREditConfig", "KORAbout",
-                                         "KORConnect", "KORGetRevDate", "KORGPSOff"};
+    const std::set<std::string> expected{"KORInfo",           "KOREditConfig",  "KORAbout",
+                                         "KORConnect",        "KORGetRevDate",  "KORGPSOff",
+                                         "KORValidateFile",   "KORConvertFile", "KORGetLogFileTime",
+                                         "KORValidateIGCFile"};
     EXPECT_EQ(exported, expected);
 }
 

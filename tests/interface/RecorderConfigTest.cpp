@@ -21,14 +21,6 @@ TEST(RecorderConfig, IntervalCodes) {
     }
 }
 
-TEST(RecorderConfig, RecorderIds) {
-    EXPECT_EQ(RecorderIdFromSerial(0), "Q000");
-    EXPECT_EQ(RecorderIdFromSerial(35), "Q00Z");
-    EXPECT_EQ(RecorderIdFromSerial(1234), "Q0YA");
-    EXPECT_EQ(RecorderIdFromSerial(46655), "QZZZ");
-    EXPECT_EQ(RecorderIdFromSerial(46656), "1000");
-}
-
 TEST(RecorderConfig, PilotNames) {
     struct Case {
         const char* typed;

@@ -38,7 +38,7 @@ grep -q '^Recorder id      Q0YA (serial 1234)' "$work/out"
 
 # The recorder holds flights: nothing changes without --yes.
 expect 3 config set --glider LS8
-grep -q 'destroy the 2 log(s)' "$work/out"
+grep -q 'destroy the 3 log(s)' "$work/out"
 expect 0 config set --glider LS8 --pilot "Anna Berg" --yes
 expect 0 config
 grep -q '^Glider           LS8$' "$work/out"

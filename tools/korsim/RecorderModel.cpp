@@ -2,6 +2,7 @@
 
 #include "ConfigurationLine.h"
 #include "DirectoryRecord.h"
+#include "Signing.h"
 #include "interface/RecorderConfig.h"
 #include "link/Commands.h"
 
@@ -68,6 +69,17 @@ RecorderModel RecorderModel::Minimal() {
     model.areas[2] = PatternBytes(1500, seed++);
     model.areas[korlink::command::kSiteArea] = PatternBytes(640, seed++);
     return model;
+}
+
+Bytes RecorderModel::SecurityRecordFor(int area) const {
+    const auto fixData = areas.find(area);
+    const auto configuration = records.find('x');
+    const auto declaration = records.find('d');
+    if (!signsFlights || fixData == areas.end() || configuration == records.end() ||
+        declaration == records.end())
+        return securityRecord;
+    return StoredLogSecurityRecord(fixData->second, configuration->second, declaration->second)
+        .value_or(securityRecord);
 }
 
 bool RecorderModel::AcceptLine(std::string_view line) {

@@ -20,9 +20,15 @@ struct RecorderModel {
     std::map<int, Bytes> areas;
     std::vector<std::string> receivedLines; // data lines accepted in download mode
     unsigned navpointClears = 0;
+    // Set when the areas hold real flights: "b 128" then reports the security record of the
+    // flight opened last, signed over its fix data and the current records x and d.
+    bool signsFlights = false;
 
     // A recorder with a little of everything, enough to exercise every command.
     static RecorderModel Minimal();
+
+    // The payload of "b 128" after flight area `area` (0: none) was opened.
+    Bytes SecurityRecordFor(int area) const;
 
     // Called for each data line sent in download mode; false leaves the line unanswered.
     // A configuration line replaces the configuration and, as on the real recorder, erases

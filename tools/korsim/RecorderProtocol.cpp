@@ -157,7 +157,8 @@ void RecorderProtocol::HandleUploadCommand(const std::string& line,
         return;
     }
     if (line == "b 128") {
-        SendFramed(XorOf(AsBytes(line)), model_.securityRecord, kSecurityReply, out);
+        SendFramed(XorOf(AsBytes(line)), model_.SecurityRecordFor(lastFlightArea_), kSecurityReply,
+                   out);
         return;
     }
     if (line == "b 129") {
@@ -180,6 +181,8 @@ void RecorderProtocol::HandleUploadCommand(const std::string& line,
         }
         mode_ = RecorderMode::Block;
         openArea_ = *area;
+        if (*area >= kFirstFlightArea && *area <= kLastFlightArea)
+            lastFlightArea_ = *area;
         blockStart_ = 0;
         blockSent_ = false;
         blockEscape_ = false;

@@ -75,6 +75,7 @@ private:
     Clock::time_point lastEscape_{};
     bool blockEscape_ = false;
     int openArea_ = 0;
+    int lastFlightArea_ = 0; // the flight whose security record "b 128" reports
     std::size_t blockStart_ = 0;
     bool blockSent_ = false;
     bool blockCorrupted_ = false;

@@ -1,4 +1,7 @@
-// korsim: a simulated flight recorder on a pseudo-terminal.
+// korsim: a simulated flight recorder on a pseudo-terminal, and fixtures made the way it makes
+// them (stored logs, signed IGC files).
+#include "FixtureCommands.h"
+#include "RecorderFlights.h"
 #include "Simulator.h"
 
 #include <CLI/CLI.hpp>
@@ -31,23 +34,16 @@ int WaitForStopSignal() {
     return signal;
 }
 
-} // namespace
+// The recorder served on the pseudo-terminal: the default records with generated flights.
+korsim::RecorderModel ServedRecorder(unsigned seed, std::size_t flights, std::size_t fixes) {
+    auto model = korsim::RecorderModel::Minimal();
+    const auto site = korsim::GenerateSite(seed);
+    korsim::StoreFlights(model, site, korsim::GenerateFlights(site, seed, flights, fixes));
+    return model;
+}
 
-int main(int argc, char** argv) {
-    CLI::App app{"korsim: a simulated flight recorder on a pseudo-terminal"};
-    std::string envFile;
-    korsim::SimulatorOptions options;
-    app.add_option("--env-file", envFile, "also write KORLINK_COM1=<device> into this file");
-    app.add_flag("--line-timing", options.lineTiming,
-                 "pace every byte at the line rate of the speed in use");
-    app.add_option("--corrupt-block", options.faults.corruptBlock,
-                   "send block K of an area damaged, once");
-    app.add_option("--drop-interrupts", options.faults.dropInterruptAnswers,
-                   "leave the first N interrupts unanswered");
-    app.add_option("--silent-after", options.faults.silentAfterBytes,
-                   "fall silent after sending N bytes");
-    CLI11_PARSE(app, argc, argv);
-
+int Serve(const std::string& envFile, const korsim::SimulatorOptions& options,
+          korsim::RecorderModel model) {
     // Block the stop signals before the simulator's thread starts, so that only sigwait sees them.
     sigset_t signals;
     sigemptyset(&signals);
@@ -56,7 +52,7 @@ int main(int argc, char** argv) {
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
     try {
-        korsim::Simulator simulator(korsim::RecorderModel::Minimal(), options);
+        korsim::Simulator simulator(std::move(model), options);
         std::cout << "korsim: listening on " << simulator.DevicePath() << std::endl;
         if (!envFile.empty() && !WriteEnvFile(envFile, simulator.DevicePath())) {
             std::cerr << "korsim: cannot write " << envFile << '\n';
@@ -72,4 +68,37 @@ int main(int argc, char** argv) {
         return 1;
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"korsim: a simulated flight recorder on a pseudo-terminal"};
+    app.require_subcommand(0, 1);
+    std::string envFile;
+    korsim::SimulatorOptions options;
+    unsigned seed = 1;
+    std::size_t flights = 3;
+    std::size_t fixes = 2400;
+    app.add_option("--env-file", envFile, "also write KORLINK_COM1=<device> into this file");
+    app.add_flag("--line-timing", options.lineTiming,
+                 "pace every byte at the line rate of the speed in use");
+    app.add_option("--corrupt-block", options.faults.corruptBlock,
+                   "send block K of an area damaged, once");
+    app.add_option("--drop-interrupts", options.faults.dropInterruptAnswers,
+                   "leave the first N interrupts unanswered");
+    app.add_option("--silent-after", options.faults.silentAfterBytes,
+                   "fall silent after sending N bytes");
+    app.add_option("--flights", flights, "number of stored flights (at most 16)")
+        ->check(CLI::Range(0, 16));
+    app.add_option("--fixes", fixes, "fixes per stored flight");
+    app.add_option("--seed", seed, "flight generator seed");
+    const korsim::FixtureCommand commands[] = {korsim::AddMakeLogCommand(app),
+                                               korsim::AddSignIgcCommand(app)};
+    CLI11_PARSE(app, argc, argv);
+    for (const auto& command : commands) {
+        if (command.subcommand->parsed())
+            return command.run();
+    }
+    return Serve(envFile, options, ServedRecorder(seed, flights, fixes));
 }

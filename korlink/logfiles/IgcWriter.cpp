@@ -1,0 +1,221 @@
+#include "IgcWriter.h"
+
+#include "LogNaming.h"
+#include "StoredLogCheck.h"
+#include "korlink/korlink.h"
+
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+
+namespace korlink {
+namespace {
+
+constexpr std::string_view kAttributeLetters = "TAMLSFHE"; // bits 0 to 7
+
+// Appends one printf-formatted line to the text.
+class LineWriter {
+public:
+    explicit LineWriter(std::string& text) : text_(text) {}
+
+    [[gnu::format(printf, 2, 3)]] void Line(const char* format, ...) {
+        char buffer[512];
+        va_list args;
+        va_start(args, format);
+        const int length = std::vsnprintf(buffer, sizeof buffer, format, args);
+        va_end(args);
+        if (length < 0)
+            return;
+        if (static_cast<std::size_t>(length) < sizeof buffer) {
+            text_.append(buffer, static_cast<std::size_t>(length));
+            return;
+        }
+        // Longer than any line the formats make from sane values; format again at full length.
+        std::string line(static_cast<std::size_t>(length) + 1, '\0');
+        va_start(args, format);
+        std::vsnprintf(line.data(), line.size(), format, args);
+        va_end(args);
+        line.pop_back();
+        text_ += line;
+    }
+
+    void Text(std::string_view text) { text_ += text; }
+
+private:
+    std::string& text_;
+};
+
+// Whole degrees of the absolute value, then the remaining minutes in thousandths (five digits),
+// then the hemisphere letter.
+std::string Coordinate(double degrees, int degreeDigits, char positive, char negative) {
+    const double magnitude = std::fabs(degrees);
+    const double whole = std::floor(magnitude);
+    const auto thousandths = static_cast<int>((magnitude - whole) * 60000.0);
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%0*d%05d%c", degreeDigits, static_cast<int>(whole),
+                  thousandths, degrees < 0 ? negative : positive);
+    return buffer;
+}
+
+std::string Latitude(double degrees) {
+    return Coordinate(degrees, 2, 'N', 'S');
+}
+
+std::string Longitude(double degrees) {
+    return Coordinate(degrees, 3, 'E', 'W');
+}
+
+std::string AttributeLetters(std::uint16_t attributes) {
+    std::string letters;
+    for (std::size_t bit = 0; bit < kAttributeLetters.size(); ++bit) {
+        if (attributes & (1u << bit))
+            letters += kAttributeLetters[bit];
+    }
+    letters.resize(kAttributeLetters.size(), ' ');
+    return letters;
+}
+
+const char* UnitsLine(std::uint8_t units) {
+    switch (units) {
+    case 0:
+        return "HFUNTUnits: nmi,ft,kt\r\n";
+    case 1:
+        return "HFUNTUnits: km,m,m/s\r\n";
+    case 2:
+        return "HFUNTUnits: km,ft,kt\r\n";
+    case 3:
+        return "HFUNTUnits: mi,ft,kt\r\n";
+    default:
+        // A code the recorder never sets: the line stays, naming no units.
+        return "HFUNTUnits: \r\n";
+    }
+}
+
+// Header field 7 as a signed 8-bit count of quarter hours, in whole hours toward zero.
+int TimezoneHours(std::uint32_t field) {
+    return static_cast<std::int8_t>(field & 0xFF) / 4;
+}
+
+void WriteHeader(LineWriter& out, const StoredLog& log, std::string_view version) {
+    const auto& info = log.FlightInfo();
+    const auto& date = log.FirstFix().time;
+    out.Line("AZRV%s\r\n", log.RecorderId().c_str());
+    out.Line("HFDTE%02d%02d%02d\r\n", std::min<int>(date[2], 31), std::min<int>(date[1], 12),
+             date[0]);
+    out.Text("HFFXA050\r\n");
+    out.Line("HFPLTPilot: %s\r\n", info.pilotName.c_str());
+    out.Line("HFGTYGliderType: %s\r\n", info.gliderType.c_str());
+    out.Line("HFCIDCompetitionID: %s\r\n", info.competitionId.c_str());
+    out.Line("HFDTM%03d%s\r\n", info.datum, "Datum: WGS-84");
+    out.Line("HFRFWFIRMWAREVERSION: %s\r\n", log.RecorderInfo().firmwareVersion.c_str());
+    out.Line("HFRHWHARDWAREVERSION: %4.2lf \r\n", 2.0 + info.hardwareCode * 0.01);
+    out.Line("HFSITSite: %s\r\n", log.SiteName().c_str());
+    out.Line("HFTZOTimezone: %d\r\n", TimezoneHours(log.Header().timeZone));
+    out.Text(UnitsLine(info.units));
+    out.Text("I033638FXA3941ENL4247REX\r\n");
+    out.Text("LZRVN KOR Utility DLL Vers: ");
+    out.Text(version);
+    out.Text("\r\n");
+}
+
+void WriteNavpoints(LineWriter& out, const StoredLog& log) {
+    for (const auto& navpoint : log.Navpoints())
+        out.Line("LZRVN%05d%s%s%06d%s%s\r\n", navpoint.id, Latitude(navpoint.latitude).c_str(),
+                 Longitude(navpoint.longitude).c_str(), navpoint.elevation,
+                 AttributeLetters(navpoint.attributes).c_str(), navpoint.name.c_str());
+}
+
+void WriteDeclaration(LineWriter& out, const LogDeclaration& declaration) {
+    if (declaration.points.empty())
+        return;
+    const auto& d = declaration.declared;
+    const auto& f = declaration.firstFix;
+    const auto points = static_cast<int>(declaration.points.size());
+    out.Line("C%02d%02d%02d%02d%02d%02d%02d%02d%02d0001%02d\r\n", d[2], d[1], d[0], d[3], d[4],
+             d[5], f[2], f[1], f[0], points >= 2 ? points - 2 : 0);
+    out.Text("C0000000N00000000E0000TAKEOFF    \r\n");
+    for (const auto& point : declaration.points)
+        out.Line("C%s%s%04d%s\r\n", Latitude(point.latitude).c_str(),
+                 Longitude(point.longitude).c_str(), point.navpoint, point.name.c_str());
+    out.Text("C0000000N00000000E0000LANDING    \r\n");
+}
+
+void WriteFix(LineWriter& out, const LogFix& fix) {
+    const auto& t = fix.time;
+    if (fix.flags & LogFix::kPilotEvent)
+        out.Line("E%02d%02d%02dPEV\r\n", t[3], t[4], t[5]);
+    out.Line("B%02d%02d%02d%s%s%c%05d%05d%03d%03d%03d%03d\r\n", t[3], t[4], t[5],
+             Latitude(fix.latitude).c_str(), Longitude(fix.longitude).c_str(),
+             fix.flags >= LogFix::kInvalid ? 'V' : 'A',
+             static_cast<int>(fix.pressureAltitude) - 1000,
+             static_cast<int>(fix.gnssAltitude) - 1000, static_cast<int>(fix.accuracy * 15),
+             static_cast<int>(fix.engineNoise), static_cast<int>(fix.extraA * 15), fix.flags);
+}
+
+void WriteFixes(LineWriter& out, const StoredLog& log) {
+    if (log.FixData().empty())
+        return;
+    NibbleRecord record;
+    std::size_t position = 0;
+    for (std::size_t n = 0; n < StoredLog::kMaxFixRecords; ++n) {
+        const auto next = log.ReadFixRecord(position, record);
+        WriteFix(out, DecodeFixRecord(record));
+        if (next == 0)
+            return;
+        position = next;
+    }
+}
+
+void WriteSecurityRecord(LineWriter& out) {
+    out.Text("G000000000000000000000000000000000000000000000\r\n"
+             "G000  DUMMY SECURITY RECORD ADDED FOR \r\n"
+             "G000  COMPATIBILITY.  SECURITY CAN ONLY BE\r\n"
+             "G000  VERIFIED WITH THE ORIGINAL KOR FILE\r\n"
+             "G000000000000000000000000000000000000000000000\r\n");
+}
+
+} // namespace
+
+std::string_view ProductVersion() {
+    return KORLINK_VERSION;
+}
+
+std::string IgcText(const StoredLog& log, std::string_view version) {
+    std::string text;
+    text.reserve(log.FixData().size() * 3 + 4096);
+    LineWriter out(text);
+    WriteHeader(out, log, version);
+    WriteNavpoints(out, log);
+    WriteDeclaration(out, log.Declaration());
+    WriteFixes(out, log);
+    WriteSecurityRecord(out);
+    return text;
+}
+
+ConvertedLog ConvertStoredLog(const std::filesystem::path& path,
+                              const std::filesystem::path& folder) {
+    ConvertedLog result;
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) {
+        result.status = KOR_FILE_OPEN_FAILED;
+        return result;
+    }
+    StoredLog log;
+    if (log.Load(path) != LogFileStatus::Ok) {
+        result.status = KOR_FILE_READ_FAILED;
+        return result;
+    }
+    result.checkPassed = PassesStoredLogCheck(log);
+    const auto text = IgcText(log, ProductVersion());
+    auto name = WriteUnderLogFileName(folder, log.FirstFix().time, log.RecorderId(),
+                                      LogFileKind::Igc, AsBytes(text));
+    if (!name) {
+        result.status = KOR_LOG_WRITE_FAILED;
+        return result;
+    }
+    result.status = KOR_OK;
+    result.name = std::move(*name);
+    return result;
+}
+
+} // namespace korlink

@@ -1,0 +1,119 @@
+// kor convert, kor validate: stored logs to IGC files, and the security checks of both.
+#include "Commands.h"
+#include "interface/StatusCodes.h"
+#include "korlink/korlink.h"
+#include "logfiles/IgcSecurityCheck.h"
+#include "logfiles/IgcWriter.h"
+#include "logfiles/LogNaming.h"
+#include "logfiles/StoredLog.h"
+#include "logfiles/StoredLogCheck.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kor {
+namespace {
+
+// Exit codes of the checking commands, as IGC validation programs use them.
+enum Outcome { kAllPassed = 0, kSomeFailed = 1, kSomeUnreadable = 2 };
+
+void Note(Outcome& overall, Outcome file) {
+    overall = std::max(overall, file);
+}
+
+bool IsStoredLog(const std::filesystem::path& path) {
+    auto extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".kor";
+}
+
+Outcome Unreadable(const std::string& path, std::uint32_t status) {
+    std::fprintf(stderr, "%s: %s\n", path.c_str(), korlink::StatusMessage(status));
+    return kSomeUnreadable;
+}
+
+Outcome ConvertOne(const std::string& path, const std::string& folder) {
+    const auto target =
+        folder.empty() ? std::filesystem::path(path).parent_path() : std::filesystem::path(folder);
+    const auto converted = korlink::ConvertStoredLog(path, target);
+    if (converted.status != KOR_OK)
+        return Unreadable(path, converted.status);
+    std::printf("%s  security: %s\n", korlink::InFolder(target, converted.name).c_str(),
+                converted.checkPassed ? "OK" : "FAILED");
+    return converted.checkPassed ? kAllPassed : kSomeFailed;
+}
+
+Outcome ValidateStoredLog(const std::string& path) {
+    korlink::StoredLog log;
+    std::error_code error;
+    if (!std::filesystem::exists(path, error))
+        return Unreadable(path, KOR_FILE_OPEN_FAILED);
+    if (log.Load(path) != korlink::LogFileStatus::Ok)
+        return Unreadable(path, KOR_FILE_READ_FAILED);
+    const bool passed = korlink::PassesStoredLogCheck(log);
+    std::printf("%s: %s\n", path.c_str(), passed ? "OK" : "FAILED");
+    return passed ? kAllPassed : kSomeFailed;
+}
+
+Outcome ValidateIgc(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error))
+        return Unreadable(path, KOR_FILE_OPEN_FAILED);
+    const auto result = korlink::CheckIgcFile(path);
+    if (!result)
+        return Unreadable(path, KOR_FILE_READ_FAILED);
+    const bool passed = (*result & korlink::igccheck::kSignatureValid) != 0;
+    std::printf("%s: %s\n", path.c_str(), passed ? "OK" : "FAILED");
+    std::string report = korlink::IgcCheckReport(*result);
+    for (std::size_t start = 0; start < report.size();) {
+        const auto end = report.find('\n', start);
+        std::printf("  %s\n", report.substr(start, end - start).c_str());
+        start = end + 1;
+    }
+    return passed ? kAllPassed : kSomeFailed;
+}
+
+struct FileOptions {
+    std::vector<std::string> files;
+    std::string folder;
+};
+
+} // namespace
+
+Command AddConvertCommand(CLI::App& app, const GlobalOptions&) {
+    auto options = std::make_shared<FileOptions>();
+    auto* command = app.add_subcommand(
+        "convert", "convert stored logs (.kor) to IGC files; exit 0 all passed their check, 1 a "
+                   "check failed, 2 a file could not be read or written");
+    command->add_option("files", options->files, "stored logs")->required();
+    command->add_option("-o,--output", options->folder,
+                        "folder for the IGC files (default: beside each log)");
+    return {command, [options] {
+                Outcome overall = kAllPassed;
+                for (const auto& file : options->files)
+                    Note(overall, ConvertOne(file, options->folder));
+                return static_cast<int>(overall);
+            }};
+}
+
+Command AddValidateCommand(CLI::App& app, const GlobalOptions&) {
+    auto options = std::make_shared<FileOptions>();
+    auto* command = app.add_subcommand(
+        "validate", "check stored logs (.kor) and signed IGC files; exit 0 all passed, 1 any "
+                    "failed, 2 any could not be read");
+    command->add_option("files", options->files, "stored logs and IGC files")->required();
+    return {command, [options] {
+                Outcome overall = kAllPassed;
+                for (const auto& file : options->files)
+                    Note(overall, IsStoredLog(file) ? ValidateStoredLog(file) : ValidateIgc(file));
+                return static_cast<int>(overall);
+            }};
+}
+
+} // namespace kor
