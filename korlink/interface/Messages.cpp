@@ -26,6 +26,12 @@ bool AskYesNo(QWidget* parent, const std::string& text) {
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool AskYesNoCancel(QWidget* parent, const std::string& text) {
+    return QMessageBox::question(parent, Caption(), QString::fromStdString(text),
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel) ==
+           QMessageBox::Yes;
+}
+
 WaitCursor::WaitCursor() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
 }

@@ -10,6 +10,8 @@ namespace korlink {
 void ShowStop(QWidget* parent, const std::string& text);
 void ShowInformation(QWidget* parent, const std::string& text);
 bool AskYesNo(QWidget* parent, const std::string& text);
+// Yes, No and Cancel; true only for Yes.
+bool AskYesNoCancel(QWidget* parent, const std::string& text);
 
 // Shows the wait cursor while it lives.
 class WaitCursor {

@@ -139,7 +139,6 @@ bool CRecorderLink::ReadBlockSequence(std::uint32_t length, std::span<std::uint8
     if (destination.size() < std::size_t{length} + 2)
         return false;
     operation_->SetProgressRange(length);
-    operation_->SetProgressPosition(0);
     std::size_t offset = 0;
     while (offset < length) {
         if (operation_->IsCancelled())

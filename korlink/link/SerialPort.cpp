@@ -214,6 +214,7 @@ bool CSerialPort::Read(std::span<std::uint8_t> buffer, std::size_t& received) {
     if (buffer.empty() || fd_ < 0)
         return true;
     const auto deadline = Clock::now() + milliseconds{2 * buffer.size() + readConstantMs_};
+    bool hungUp = false;
     while (received < buffer.size()) {
         const auto n = ::read(fd_, buffer.data() + received, buffer.size() - received);
         if (n > 0) {
@@ -222,12 +223,17 @@ bool CSerialPort::Read(std::span<std::uint8_t> buffer, std::size_t& received) {
         }
         if (n < 0 && errno == EINTR)
             continue;
-        // A raw terminal with no byte waiting answers 0 or EAGAIN; any other error means the
-        // device went away and nothing more will come.
-        if (n < 0 && errno != EAGAIN)
+        // A raw terminal with no byte waiting answers 0 or EAGAIN; any other error, or a
+        // device that hung up, means nothing more will come.
+        if ((n < 0 && errno != EAGAIN) || hungUp || Clock::now() >= deadline)
             break;
-        if (!WaitFor(fd_, POLLIN, deadline))
+        pollfd p{fd_, POLLIN, 0};
+        const int r = ::poll(&p, 1, RemainingMs(deadline));
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r <= 0)
             break;
+        hungUp = (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
     }
     trace_.Received(speed_, buffer.first(received));
     return true;

@@ -110,7 +110,7 @@ TEST(RecorderLink, ReportsProgressPerBlock) {
     ASSERT_TRUE(recorder.Open());
     ASSERT_EQ(recorder.link.DownloadArea(1).status, AreaStatus::Complete);
     EXPECT_EQ(recorder.operation.ranges, std::vector<unsigned>{3000});
-    EXPECT_EQ(recorder.operation.positions, (std::vector<unsigned>{0, 1024, 2048, 3000}));
+    EXPECT_EQ(recorder.operation.positions, (std::vector<unsigned>{1024, 2048, 3000}));
 }
 
 TEST(RecorderLink, CorruptedBlockIsRequestedAgainWithRepeat) {
@@ -133,7 +133,7 @@ TEST(RecorderLink, FirstBlockOnlyStillGivesTheFullLength) {
     EXPECT_EQ(area.length, 2500u);
     EXPECT_TRUE(std::equal(expected.begin(), expected.begin() + 1024, area.data.begin()));
     EXPECT_EQ(recorder.simulator->Counters().protocol.blocksSent, 1u);
-    EXPECT_EQ(recorder.operation.positions, std::vector<unsigned>{0});
+    EXPECT_TRUE(recorder.operation.positions.empty());
 }
 
 TEST(RecorderLink, AreaThatDoesNotOpen) {
@@ -154,6 +154,15 @@ TEST(RecorderLink, RecorderFallingSilentMidBlockFailsTheArea) {
     EXPECT_EQ(area.status, AreaStatus::BlockFailed);
     EXPECT_EQ(recorder.link.Port().Speed(), 4800u);
     EXPECT_EQ(recorder.simulator->Counters().protocol.blockRepeats, 2u);
+}
+
+TEST(RecorderLink, UnpluggedRecorderFailsWithinTheDeadline) {
+    SimulatedRecorder recorder;
+    ASSERT_TRUE(recorder.Open());
+    recorder.simulator.reset(); // the pseudo-terminal hangs up
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(recorder.link.Interrupt(1));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds{1});
 }
 
 TEST(RecorderLink, ReadBlocksNeedsRoomForTheCheckBytes) {

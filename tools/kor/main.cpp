@@ -28,12 +28,9 @@ int main(int argc, char** argv) {
     app.add_option("--trace", options.trace, "append a hex dump of the line traffic to FILE");
 
     const std::vector<kor::Command> commands{
-        kor::AddPortsCommand(app, options),
-        kor::AddConnectCommand(app, options),
-        kor::AddInfoCommand(app, options),
-        kor::AddConfigCommand(app, options),
-        kor::AddGpsOffCommand(app, options),
-        kor::AddConvertCommand(app, options),
+        kor::AddPortsCommand(app, options),    kor::AddConnectCommand(app, options),
+        kor::AddInfoCommand(app, options),     kor::AddConfigCommand(app, options),
+        kor::AddGpsOffCommand(app, options),   kor::AddConvertCommand(app, options),
         kor::AddValidateCommand(app, options),
     };
 

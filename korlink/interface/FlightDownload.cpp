@@ -1,0 +1,208 @@
+#include "FlightDownload.h"
+
+#include "RecorderConfiguration.h"
+#include "korlink/korlink.h"
+#include "link/RecorderLink.h"
+#include "logfiles/StoredLogCheck.h"
+
+#include <algorithm>
+
+namespace korlink {
+namespace {
+
+// The recorder's security record fills the first 34 bytes of the log's security block.
+constexpr std::size_t kSecurityRecordStored = 34;
+
+// Passes the block reports of the link's transfers on as download progress, and everything
+// else (cancellation, pauses) to the operation the download runs in.
+class AreaProgress : public OperationEnvironment {
+public:
+    AreaProgress(OperationEnvironment& outer, DownloadProgress& progress)
+        : outer_(outer), progress_(progress) {}
+
+    bool IsCancelled() const override { return outer_.IsCancelled(); }
+    void Sleep(std::chrono::milliseconds duration) override { outer_.Sleep(duration); }
+    void SetText(std::string_view text) override { outer_.SetText(text); }
+    void SetProgressRange(unsigned range) override { progress_.AreaStarted(range); }
+    void SetProgressPosition(unsigned position) override {
+        progress_.BlockDone(position);
+        done_ = position;
+    }
+
+    unsigned Done() const { return done_; }
+    void Restart() { done_ = 0; }
+
+private:
+    OperationEnvironment& outer_;
+    DownloadProgress& progress_;
+    unsigned done_ = 0;
+};
+
+// Sends Interrupt(1) when the download ends, whatever its outcome.
+struct FinalInterrupt {
+    CRecorderLink& link;
+    ~FinalInterrupt() { link.Interrupt(1); }
+};
+
+void CopyInto(ByteView from, std::span<std::uint8_t> to) {
+    std::copy_n(from.begin(), std::min(from.size(), to.size()), to.begin());
+}
+
+struct Counts {
+    std::uint32_t navpoints;
+    std::uint32_t recordSize;
+    std::uint32_t siteLength;
+};
+
+std::optional<Counts> ReadCounts(CRecorderLink& link) {
+    link.EnterUploadMode();
+    const auto record = link.ReadRecord('c');
+    if (!record || record->size() < 4)
+        return std::nullopt;
+    Counts counts{static_cast<std::uint32_t>((*record)[0] << 8 | (*record)[1]), (*record)[2],
+                  (*record)[3]};
+    // A stored log holds at most 255 navpoint records; a larger count is taken as none.
+    if (counts.navpoints > StoredLogHeader::kMaxNavpointCount)
+        counts.navpoints = 0;
+    return counts;
+}
+
+bool ReadTrailer(CRecorderLink& link, StoredLog& log) {
+    link.Interrupt(1);
+    link.EnterUploadMode();
+    const auto& header = log.Header();
+    const auto flightInfo = link.ReadRecord('x');
+    if (!flightInfo)
+        return false;
+    CopyInto(*flightInfo, log.MutableSection(header.FlightInfoStart(), header.flightInfoLength));
+    const auto declaration = link.ReadRecord('d');
+    if (!declaration)
+        return false;
+    CopyInto(*declaration, log.MutableSection(header.DeclarationStart(), header.declarationLength));
+    const auto security = link.ReadSecurityRecord();
+    if (!security)
+        return false;
+    CopyInto(ByteView(*security).first(std::min(security->size(), kSecurityRecordStored)),
+             log.MutableSection(header.headerLength, header.securityLength));
+    const auto status = link.ReadRecord('w');
+    if (!status)
+        return false;
+    CopyInto(*status, log.MutableSection(header.RecorderInfoStart(), header.recorderInfoLength));
+    return true;
+}
+
+DownloadOutcome Fail(DownloadProgress& progress, DownloadOutcome outcome, std::uint32_t status) {
+    progress.Failed(status);
+    outcome.status = status;
+    return outcome;
+}
+
+} // namespace
+
+DownloadOutcome DownloadFlight(CRecorderLink& link, StoredLog& log, int flight,
+                               DownloadProgress& progress) {
+    DownloadOutcome outcome;
+    AreaProgress areaProgress(link.Operation(), progress);
+    const CRecorderLink::OperationScope scope(link, areaProgress);
+    const FinalInterrupt finalInterrupt{link};
+
+    link.Interrupt(5);
+    const auto identity = ReadConfig(link);
+    if (!identity)
+        return Fail(progress, outcome, KOR_INVALID_PORT);
+    progress.IdentityRead(*identity);
+    const auto counts = ReadCounts(link);
+    if (!counts)
+        return Fail(progress, outcome, KOR_INVALID_PORT);
+
+    link.Interrupt(1);
+    link.EnterUploadMode();
+    const auto length = link.OpenArea(flight) ? link.AreaSize() : std::nullopt;
+    if (!length) {
+        progress.Failed(KOR_COMMUNICATION_ERROR);
+        link.LeaveBlockMode();
+        outcome.status = KOR_COMMUNICATION_ERROR;
+        return outcome;
+    }
+    auto& header = log.Header();
+    log.SetDownloadLengths(*length);
+    header.navpointCount = counts->navpoints;
+    header.navpointRecordSize = counts->recordSize;
+    header.siteLength = counts->siteLength;
+    outcome.fixDataLength = *length;
+    // A flight larger than a stored log can hold is refused rather than cut.
+    if (!log.FitsImage()) {
+        progress.Failed(KOR_COMMUNICATION_ERROR);
+        link.LeaveBlockMode();
+        outcome.status = KOR_COMMUNICATION_ERROR;
+        return outcome;
+    }
+
+    // The destination holds the fix data and the two check bytes of its last block, which the
+    // flight information overwrites afterwards.
+    outcome.fixDataComplete =
+        link.ReadBlocks(*length, log.MutableSection(header.FixDataOffset(), *length + 2u));
+    outcome.fixDataReceived = outcome.fixDataComplete ? *length : areaProgress.Done();
+    link.LeaveBlockMode();
+    progress.FixDataComplete();
+
+    if (!ReadTrailer(link, log))
+        return Fail(progress, outcome, KOR_INVALID_PORT);
+
+    areaProgress.Restart();
+    const auto site = link.DownloadArea(command::kSiteArea);
+    outcome.siteAreaComplete = site.status == AreaStatus::Complete;
+    CopyInto(site.data, log.MutableSection(header.SiteStart(),
+                                           header.siteLength + std::uint64_t{header.navpointCount} *
+                                                                   header.navpointRecordSize));
+    log.DecodeBlocks();
+    log.WriteHeaderText();
+    progress.Finished();
+    return outcome;
+}
+
+SavedFlight SaveAndCheck(const StoredLog& log, const std::filesystem::path& folder) {
+    SavedFlight saved;
+    saved.securityOk = PassesStoredLogCheck(log);
+    const auto file = log.Save(folder);
+    saved.written = file.status == LogFileStatus::Ok;
+    saved.name = file.name;
+    saved.status = !saved.written     ? KOR_LOG_WRITE_FAILED
+                   : saved.securityOk ? KOR_OK
+                                      : KOR_SECURITY_CHECK_FAILED;
+    return saved;
+}
+
+std::optional<int> FlightOfDay(const std::vector<LogDirectoryEntry>& entries, int day, int month) {
+    if (entries.empty())
+        return std::nullopt;
+    if (day < 0 || month < 0)
+        return 1;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].bytes[1] == month && entries[i].bytes[2] == day)
+            return static_cast<int>(i) + 1;
+    }
+    return std::nullopt;
+}
+
+void TransferProgressBar::AreaStarted(std::uint32_t total) {
+    step_ = std::max<std::uint32_t>(1, total / 100);
+    position_ = base_;
+}
+
+void TransferProgressBar::BlockDone(std::uint32_t done) {
+    position_ = std::min<int>(kRange, base_ + static_cast<int>(done / step_));
+}
+
+void TransferProgressBar::Reset() {
+    base_ = 0;
+    position_ = 0;
+}
+
+LogTime FirstFixOf(const LogDirectoryEntry& entry) {
+    LogTime time{};
+    std::copy_n(entry.bytes.begin(), time.size(), time.begin());
+    return time;
+}
+
+} // namespace korlink

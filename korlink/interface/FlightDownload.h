@@ -1,0 +1,83 @@
+#pragma once
+
+#include "LogDirectory.h"
+#include "RecorderConfig.h"
+#include "logfiles/StoredLog.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace korlink {
+
+class CRecorderLink;
+
+// What a flight download reports as it goes, in the order it happens: each block area starts
+// with its total length, each block reports the bytes done in that area, the fix data
+// completes, and the download ends finished or failed with its status code.
+class DownloadProgress {
+public:
+    virtual ~DownloadProgress() = default;
+    // The recorder's identity, read before any area is opened.
+    virtual void IdentityRead(const RecorderConfig&) {}
+    virtual void AreaStarted(std::uint32_t total) = 0;
+    virtual void BlockDone(std::uint32_t done) = 0;
+    virtual void FixDataComplete() = 0;
+    virtual void Failed(std::uint32_t status) = 0;
+    virtual void Finished() = 0;
+};
+
+// What came of a download besides its status.
+struct DownloadOutcome {
+    std::uint32_t status = 0; // KOR_OK, KOR_INVALID_PORT (records) or KOR_COMMUNICATION_ERROR
+    bool fixDataComplete = false;
+    std::uint32_t fixDataLength = 0;
+    std::uint32_t fixDataReceived = 0; // bytes of fix data that arrived before a block failed
+    bool siteAreaComplete = false;
+};
+
+// Downloads flight `flight` (1-based, in directory order) into a fresh stored log: the
+// configuration, the counts, the fix data area, the trailer records and the site and navpoint
+// area. A failed fix block does not stop the download; the log then holds the fix data up to
+// it and fails its security check.
+DownloadOutcome DownloadFlight(CRecorderLink& link, StoredLog& log, int flight,
+                               DownloadProgress& progress);
+
+// A downloaded flight saved into a folder and checked.
+struct SavedFlight {
+    std::uint32_t status = 0; // KOR_OK, KOR_LOG_WRITE_FAILED or KOR_SECURITY_CHECK_FAILED
+    bool written = false;
+    std::string name; // the file name chosen in the folder
+    bool securityOk = false;
+};
+
+// Checks the log's security value, then saves it under its file name.
+SavedFlight SaveAndCheck(const StoredLog& log, const std::filesystem::path& folder);
+
+// The flight to download for a date: the first entry of that day and month, or flight 1 when
+// either is negative. Nothing when no entry matches.
+std::optional<int> FlightOfDay(const std::vector<LogDirectoryEntry>& entries, int day, int month);
+
+// The first fix of a directory entry as the log naming and search use it.
+LogTime FirstFixOf(const LogDirectoryEntry& entry);
+
+// The progress bar of a download, 0 to 200: the fix data fills the first half and the site and
+// navpoint area the second; each area moves in steps of a hundredth of its length.
+class TransferProgressBar {
+public:
+    static constexpr int kRange = 200;
+
+    void AreaStarted(std::uint32_t total);
+    void BlockDone(std::uint32_t done);
+    void FixDataComplete() { base_ = kRange / 2; }
+    void Reset();
+    int Position() const { return position_; }
+
+private:
+    int base_ = 0;
+    std::uint32_t step_ = 1;
+    int position_ = 0;
+};
+
+} // namespace korlink
