@@ -119,10 +119,13 @@ TEST(Exports, ExactlyTheBuiltExportsAreVisible) {
             exported.insert(name);
     }
     ASSERT_EQ(::pclose(pipe), 0);
-    const std::set<std::string> expected{"KORInfo",           "KOREditConfig",  "KORAbout",
-                                         "KORConnect",        "KORGetRevDate",  "KORGPSOff",
-                                         "KORValidateFile",   "KORConvertFile", "KORGetLogFileTime",
-                                         "KORValidateIGCFile"};
+    // clang-format off
+    const std::set<std::string> expected{
+        "KORInfo", "KOREditConfig", "KORGetSingleLog", "KORValidateFile", "KORConvertFile",
+        "KORAbout", "KORGetLogInfo", "KORConnect", "KORGetLog", "KORGetLogFileTime",
+        "KORGetRevDate", "KORGPSOff", "KORValidateIGCFile", "KORGetLogs",
+    };
+    // clang-format on
     EXPECT_EQ(exported, expected);
 }
 
