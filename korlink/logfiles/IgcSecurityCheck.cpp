@@ -44,9 +44,10 @@ std::uint32_t SignatureBits(const SecurityRecord& record, const IgcLogHashValue&
     std::copy_n(record.begin() + kKeyIndexOffset, block.size(), block.begin());
     const auto index = DecipherKeyIndex(block, keys);
     const auto key = (std::size_t{index[0]} << 8 | index[1]) % KeyMaterial::kPublicValueCount;
+    const auto y = keys.PublicValue(key);
     const ByteView bytes(record);
-    const bool valid = VerifyDsa(log.digest, bytes.subspan(kROffset, 20),
-                                 bytes.subspan(kSOffset, 20), keys.publicValues[key], keys);
+    const bool valid = y && VerifyDsa(log.digest, bytes.subspan(kROffset, 20),
+                                      bytes.subspan(kSOffset, 20), *y, keys);
     return valid ? kSignatureValid : 0;
 }
 

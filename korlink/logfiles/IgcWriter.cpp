@@ -40,29 +40,54 @@ public:
     }
 
     void Text(std::string_view text) { text_ += text; }
+    std::string& Out() { return text_; }
 
 private:
     std::string& text_;
 };
 
+// Appends a number as printf's "%0*ld" writes it: zeros before the digits up to `width`
+// characters, a minus sign taking one of them.
+void AppendNumber(std::string& out, long value, int width) {
+    char digits[24];
+    int count = 0;
+    unsigned long magnitude =
+        value < 0 ? 0ul - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
+    do {
+        digits[count++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0);
+    if (value < 0) {
+        out += '-';
+        --width;
+    }
+    if (width > count)
+        out.append(static_cast<std::size_t>(width - count), '0');
+    while (count > 0)
+        out += digits[--count];
+}
+
 // Whole degrees of the absolute value, then the remaining minutes in thousandths (five digits),
 // then the hemisphere letter.
-std::string Coordinate(double degrees, int degreeDigits, char positive, char negative) {
+void AppendCoordinate(std::string& out, double degrees, int degreeDigits, char positive,
+                      char negative) {
     const double magnitude = std::fabs(degrees);
     const double whole = std::floor(magnitude);
-    const auto thousandths = static_cast<int>((magnitude - whole) * 60000.0);
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%0*d%05d%c", degreeDigits, static_cast<int>(whole),
-                  thousandths, degrees < 0 ? negative : positive);
-    return buffer;
+    AppendNumber(out, static_cast<long>(whole), degreeDigits);
+    AppendNumber(out, static_cast<long>((magnitude - whole) * 60000.0), 5);
+    out += degrees < 0 ? negative : positive;
 }
 
 std::string Latitude(double degrees) {
-    return Coordinate(degrees, 2, 'N', 'S');
+    std::string text;
+    AppendCoordinate(text, degrees, 2, 'N', 'S');
+    return text;
 }
 
 std::string Longitude(double degrees) {
-    return Coordinate(degrees, 3, 'E', 'W');
+    std::string text;
+    AppendCoordinate(text, degrees, 3, 'E', 'W');
+    return text;
 }
 
 std::string AttributeLetters(std::uint16_t attributes) {
@@ -140,16 +165,32 @@ void WriteDeclaration(LineWriter& out, const LogDeclaration& declaration) {
     out.Text("C0000000N00000000E0000LANDING    \r\n");
 }
 
-void WriteFix(LineWriter& out, const LogFix& fix) {
-    const auto& t = fix.time;
-    if (fix.flags & LogFix::kPilotEvent)
-        out.Line("E%02d%02d%02dPEV\r\n", t[3], t[4], t[5]);
-    out.Line("B%02d%02d%02d%s%s%c%05d%05d%03d%03d%03d%03d\r\n", t[3], t[4], t[5],
-             Latitude(fix.latitude).c_str(), Longitude(fix.longitude).c_str(),
-             fix.flags >= LogFix::kInvalid ? 'V' : 'A',
-             static_cast<int>(fix.pressureAltitude) - 1000,
-             static_cast<int>(fix.gnssAltitude) - 1000, static_cast<int>(fix.accuracy * 15),
-             static_cast<int>(fix.engineNoise), static_cast<int>(fix.extraA * 15), fix.flags);
+void AppendTime(std::string& out, const LogTime& t) {
+    for (std::size_t i = 3; i < 6; ++i)
+        AppendNumber(out, t[i], 2);
+}
+
+// "E" HHMMSS "PEV" before the fix of a pilot event; "B" HHMMSS, position, validity, then
+// "%05d%05d%03d%03d%03d%03d" of pressure and GNSS altitude, accuracy, engine noise, extra value
+// A and flags. Formatted by hand: these are nearly all of a file's lines.
+void WriteFix(std::string& out, const LogFix& fix) {
+    if (fix.flags & LogFix::kPilotEvent) {
+        out += 'E';
+        AppendTime(out, fix.time);
+        out += "PEV\r\n";
+    }
+    out += 'B';
+    AppendTime(out, fix.time);
+    AppendCoordinate(out, fix.latitude, 2, 'N', 'S');
+    AppendCoordinate(out, fix.longitude, 3, 'E', 'W');
+    out += fix.flags >= LogFix::kInvalid ? 'V' : 'A';
+    AppendNumber(out, static_cast<long>(fix.pressureAltitude) - 1000, 5);
+    AppendNumber(out, static_cast<long>(fix.gnssAltitude) - 1000, 5);
+    AppendNumber(out, static_cast<long>(fix.accuracy) * 15, 3);
+    AppendNumber(out, fix.engineNoise, 3);
+    AppendNumber(out, static_cast<long>(fix.extraA) * 15, 3);
+    AppendNumber(out, fix.flags, 3);
+    out += "\r\n";
 }
 
 void WriteFixes(LineWriter& out, const StoredLog& log) {
@@ -159,7 +200,7 @@ void WriteFixes(LineWriter& out, const StoredLog& log) {
     std::size_t position = 0;
     for (std::size_t n = 0; n < StoredLog::kMaxFixRecords; ++n) {
         const auto next = log.ReadFixRecord(position, record);
-        WriteFix(out, DecodeFixRecord(record));
+        WriteFix(out.Out(), DecodeFixRecord(record));
         if (next == 0)
             return;
         position = next;

@@ -1,5 +1,6 @@
 #include "KeyMaterial.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <stdexcept>
@@ -7,15 +8,21 @@
 namespace korlink {
 namespace {
 
-std::optional<std::uint8_t> HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return static_cast<std::uint8_t>(c - '0');
-    if (c >= 'A' && c <= 'F')
-        return static_cast<std::uint8_t>(c - 'A' + 10);
-    if (c >= 'a' && c <= 'f')
-        return static_cast<std::uint8_t>(c - 'a' + 10);
-    return std::nullopt;
+constexpr std::uint8_t kNotHex = 0xFF;
+
+constexpr std::array<std::uint8_t, 256> MakeHexDigits() {
+    std::array<std::uint8_t, 256> digits{};
+    digits.fill(kNotHex);
+    for (int c = 0; c < 10; ++c)
+        digits['0' + c] = static_cast<std::uint8_t>(c);
+    for (int c = 0; c < 6; ++c) {
+        digits['A' + c] = static_cast<std::uint8_t>(10 + c);
+        digits['a' + c] = static_cast<std::uint8_t>(10 + c);
+    }
+    return digits;
 }
+
+constexpr auto kHexDigits = MakeHexDigits();
 
 std::string_view Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t\r");
@@ -47,88 +54,122 @@ std::optional<std::array<std::uint8_t, 16>> CipherRow(std::string_view text) {
     return row;
 }
 
-template <std::size_t N>
-bool CopyHex(const std::map<std::string, std::string, std::less<>>& items, std::string_view name,
-             std::array<std::uint8_t, N>& out) {
-    const auto item = items.find(name);
-    const auto bytes = item == items.end() ? std::nullopt : HexBytes(item->second, N);
-    if (!bytes)
-        return false;
-    std::copy(bytes->begin(), bytes->end(), out.begin());
-    return true;
+// "NAME VALUE" of a key file line; nothing for blank lines and comments.
+std::optional<std::pair<std::string_view, std::string_view>> Item(std::string_view raw) {
+    const auto line = Trimmed(raw);
+    if (line.empty() || line.front() == '#')
+        return std::nullopt;
+    const auto gap = line.find_first_of(" \t");
+    if (gap == std::string_view::npos)
+        return std::pair{line, std::string_view{}};
+    return std::pair{line.substr(0, gap), Trimmed(line.substr(gap))};
 }
 
-std::optional<Bytes> HexItem(const std::map<std::string, std::string, std::less<>>& items,
-                             std::string_view name, std::size_t length) {
-    const auto item = items.find(name);
-    return item == items.end() ? std::nullopt : HexBytes(item->second, length);
+// The number NNN of a name "PREFIXNNN" of three digits.
+std::optional<std::size_t> Numbered(std::string_view name, std::string_view prefix) {
+    if (!name.starts_with(prefix) || name.size() != prefix.size() + 3)
+        return std::nullopt;
+    std::size_t number = 0;
+    const auto digits = name.substr(prefix.size());
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (error != std::errc{} || end != digits.data() + digits.size())
+        return std::nullopt;
+    return number;
 }
 
 } // namespace
 
-std::optional<Bytes> HexBytes(std::string_view hex, std::size_t length) {
-    if (hex.size() != 2 * length)
-        return std::nullopt;
-    Bytes bytes(length);
-    for (std::size_t i = 0; i < length; ++i) {
-        const auto high = HexDigit(hex[2 * i]);
-        const auto low = HexDigit(hex[2 * i + 1]);
-        if (!high || !low)
-            return std::nullopt;
-        bytes[i] = static_cast<std::uint8_t>(*high << 4 | *low);
+bool HexInto(std::string_view hex, std::span<std::uint8_t> out) {
+    if (hex.size() != 2 * out.size())
+        return false;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const auto high = kHexDigits[static_cast<unsigned char>(hex[2 * i])];
+        const auto low = kHexDigits[static_cast<unsigned char>(hex[2 * i + 1])];
+        if (high == kNotHex || low == kNotHex)
+            return false;
+        out[i] = static_cast<std::uint8_t>(high << 4 | low);
     }
+    return true;
+}
+
+std::optional<Bytes> HexBytes(std::string_view hex, std::size_t length) {
+    Bytes bytes(length);
+    if (!HexInto(hex, bytes))
+        return std::nullopt;
     return bytes;
 }
 
 std::optional<std::map<std::string, std::string, std::less<>>>
 ParseKeyItems(std::span<const std::string_view> lines) {
     std::map<std::string, std::string, std::less<>> items;
-    for (const auto raw : lines) {
-        const auto line = Trimmed(raw);
-        if (line.empty() || line.front() == '#')
+    for (const auto line : lines) {
+        const auto item = Item(line);
+        if (!item)
             continue;
-        const auto gap = line.find_first_of(" \t");
-        if (gap == std::string_view::npos)
-            return std::nullopt;
-        const auto value = Trimmed(line.substr(gap));
-        if (!items.emplace(std::string(line.substr(0, gap)), std::string(value)).second)
+        if (item->second.empty() ||
+            !items.emplace(std::string(item->first), std::string(item->second)).second)
             return std::nullopt;
     }
     return items;
 }
 
+// One pass over the lines, straight into the key material: the library reads it at the first
+// check of every process.
 std::optional<KeyMaterial> ParseKeyMaterial(std::span<const std::string_view> lines) {
-    const auto items = ParseKeyItems(lines);
-    if (!items)
-        return std::nullopt;
     KeyMaterial keys;
-    auto p = HexItem(*items, "dsa-p", 64);
-    auto q = HexItem(*items, "dsa-q", 20);
-    auto g = HexItem(*items, "dsa-g", 64);
-    if (!p || !q || !g ||
-        !CopyHex(*items, "stored-log-check-constant", keys.storedLogCheckConstant) ||
-        !CopyHex(*items, "key-index-cipher-key", keys.cipherKey))
+    keys.dsaP.resize(KeyMaterial::kValueLength);
+    keys.dsaQ.resize(20);
+    keys.dsaG.resize(KeyMaterial::kValueLength);
+    keys.publicValueText.resize(KeyMaterial::kPublicValueCount);
+    std::size_t required = 0; // check constant, p, q, g, cipher key
+    std::array<bool, KeyMaterial::kCipherRows> rowSeen{};
+    for (const auto line : lines) {
+        const auto item = Item(line);
+        if (!item)
+            continue;
+        const auto [name, value] = *item;
+        bool good = true;
+        if (const auto y = Numbered(name, "dsa-y-"); y && *y < KeyMaterial::kPublicValueCount) {
+            auto& text = keys.publicValueText[*y];
+            good = text.empty() && value.size() == 2 * KeyMaterial::kValueLength;
+            text = value;
+        } else if (name.starts_with("key-index-cipher-row-")) {
+            const auto r = name.back() - '0';
+            const auto row = CipherRow(value);
+            good = name.size() == 22 && r >= 0 && r < 8 && row &&
+                   !rowSeen[static_cast<std::size_t>(r)];
+            if (good) {
+                keys.cipherTable[static_cast<std::size_t>(r)] = *row;
+                rowSeen[static_cast<std::size_t>(r)] = true;
+            }
+        } else if (name == "stored-log-check-constant") {
+            good = HexInto(value, keys.storedLogCheckConstant);
+            ++required;
+        } else if (name == "key-index-cipher-key") {
+            good = HexInto(value, keys.cipherKey);
+            ++required;
+        } else if (name == "dsa-p" || name == "dsa-q" || name == "dsa-g") {
+            good = HexInto(value, name == "dsa-p"   ? keys.dsaP
+                                  : name == "dsa-q" ? keys.dsaQ
+                                                    : keys.dsaG);
+            ++required;
+        }
+        if (!good)
+            return std::nullopt;
+    }
+    const bool complete = required == 5 &&
+                          std::all_of(rowSeen.begin(), rowSeen.end(), [](bool b) { return b; }) &&
+                          std::none_of(keys.publicValueText.begin(), keys.publicValueText.end(),
+                                       [](std::string_view text) { return text.empty(); });
+    if (!complete)
         return std::nullopt;
-    keys.dsaP = std::move(*p);
-    keys.dsaQ = std::move(*q);
-    keys.dsaG = std::move(*g);
-    for (std::size_t r = 0; r < KeyMaterial::kCipherRows; ++r) {
-        const auto item = items->find("key-index-cipher-row-" + std::to_string(r));
-        const auto row = item == items->end() ? std::nullopt : CipherRow(item->second);
-        if (!row)
-            return std::nullopt;
-        keys.cipherTable[r] = *row;
-    }
-    keys.publicValues.reserve(KeyMaterial::kPublicValueCount);
-    for (std::size_t i = 0; i < KeyMaterial::kPublicValueCount; ++i) {
-        char name[16];
-        std::snprintf(name, sizeof name, "dsa-y-%03zu", i);
-        auto y = HexItem(*items, name, 64);
-        if (!y)
-            return std::nullopt;
-        keys.publicValues.push_back(std::move(*y));
-    }
     return keys;
+}
+
+std::optional<Bytes> KeyMaterial::PublicValue(std::size_t index) const {
+    if (index >= publicValueText.size())
+        return std::nullopt;
+    return HexBytes(publicValueText[index], kValueLength);
 }
 
 const KeyMaterial& RecorderKeys() {

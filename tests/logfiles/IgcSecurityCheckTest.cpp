@@ -58,7 +58,8 @@ TEST(IgcSecurityPrimitives, KeyIndexCipher) {
 
 TEST(IgcSecurityPrimitives, KeyMaterialIsConsistent) {
     const auto& keys = RecorderKeys();
-    ASSERT_EQ(keys.publicValues.size(), 1000u);
+    ASSERT_EQ(keys.publicValueText.size(), 1000u);
+    EXPECT_FALSE(keys.PublicValue(1000));
     // y = g^x mod p for the simulator's signing values.
     const BignumContext context(BN_CTX_new());
     const auto p = BignumFrom(keys.dsaP);
@@ -67,7 +68,7 @@ TEST(IgcSecurityPrimitives, KeyMaterialIsConsistent) {
         const auto x = BignumFrom(korsim::RecorderSigningKeys().privateValues[i]);
         const auto y = NewBignum();
         ASSERT_TRUE(BN_mod_exp(y.get(), g.get(), x.get(), p.get(), context.get()));
-        EXPECT_EQ(BignumBytes(y.get(), 64), keys.publicValues[i]) << i;
+        EXPECT_EQ(BignumBytes(y.get(), 64), keys.PublicValue(i)) << i;
     }
 }
 

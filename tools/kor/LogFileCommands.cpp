@@ -22,8 +22,12 @@ namespace {
 // Exit codes of the checking commands, as IGC validation programs use them.
 enum Outcome { kAllPassed = 0, kSomeFailed = 1, kSomeUnreadable = 2 };
 
-void Note(Outcome& overall, Outcome file) {
-    overall = std::max(overall, file);
+// The exit code over all files: the worst outcome of any.
+template <typename Check> int Overall(const std::vector<std::string>& files, Check check) {
+    Outcome overall = kAllPassed;
+    for (const auto& file : files)
+        overall = std::max(overall, check(file));
+    return static_cast<int>(overall);
 }
 
 bool IsStoredLog(const std::filesystem::path& path) {
@@ -95,10 +99,9 @@ Command AddConvertCommand(CLI::App& app, const GlobalOptions&) {
     command->add_option("-o,--output", options->folder,
                         "folder for the IGC files (default: beside each log)");
     return {command, [options] {
-                Outcome overall = kAllPassed;
-                for (const auto& file : options->files)
-                    Note(overall, ConvertOne(file, options->folder));
-                return static_cast<int>(overall);
+                return Overall(options->files, [&](const std::string& file) {
+                    return ConvertOne(file, options->folder);
+                });
             }};
 }
 
@@ -109,10 +112,9 @@ Command AddValidateCommand(CLI::App& app, const GlobalOptions&) {
                     "failed, 2 any could not be read");
     command->add_option("files", options->files, "stored logs and IGC files")->required();
     return {command, [options] {
-                Outcome overall = kAllPassed;
-                for (const auto& file : options->files)
-                    Note(overall, IsStoredLog(file) ? ValidateStoredLog(file) : ValidateIgc(file));
-                return static_cast<int>(overall);
+                return Overall(options->files, [](const std::string& file) {
+                    return IsStoredLog(file) ? ValidateStoredLog(file) : ValidateIgc(file);
+                });
             }};
 }
 
