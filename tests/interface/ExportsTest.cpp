@@ -119,8 +119,9 @@ TEST(Exports, ExactlyTheBuiltExportsAreVisible) {
             exported.insert(name);
     }
     ASSERT_EQ(::pclose(pipe), 0);
-    const std::set<std::string> expected{"KORInfo",    "KOREditConfig", "KORAbout",
-                                         "KORConnect", "KORGetRevDate", "KORGPSOff"};
+    const std::set<std::string> expected{"KORInfo",          "KOREditConfig", "KORAbout",
+                                         "KORConnect",       "KORGetRevDate", "KORGPSOff",
+                                         "KOREditWaypoints", "KORManageSites"};
     EXPECT_EQ(exported, expected);
 }
 
