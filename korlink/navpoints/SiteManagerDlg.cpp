@@ -10,13 +10,13 @@
 #include "interface/StatusCodes.h"
 #include "interface/Translator.h"
 
-#include <QCollator>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cctype>
 
 namespace korlink {
 namespace {
@@ -28,7 +28,37 @@ bool IsSiteFile(const std::filesystem::directory_entry& entry) {
                    .compare(QStringLiteral(".sit"), Qt::CaseInsensitive) == 0;
 }
 
-// The ".sit" files of a folder, in the order of their names (KORSite2 before KORSite10).
+// Names compared with runs of digits taken as numbers, so that KORSite2 comes before KORSite10.
+bool NaturalLess(const std::string& a, const std::string& b) {
+    const auto isDigit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (isDigit(a[i]) && isDigit(b[j])) {
+            const auto endA = std::find_if_not(a.begin() + i, a.end(), isDigit) - a.begin();
+            const auto endB = std::find_if_not(b.begin() + j, b.end(), isDigit) - b.begin();
+            // Without leading zeros, the longer run is the larger number.
+            const auto startA = std::min(a.find_first_not_of('0', i), std::size_t(endA));
+            const auto startB = std::min(b.find_first_not_of('0', j), std::size_t(endB));
+            const auto digitsA = a.substr(startA, std::size_t(endA) - startA);
+            const auto digitsB = b.substr(startB, std::size_t(endB) - startB);
+            if (digitsA.size() != digitsB.size())
+                return digitsA.size() < digitsB.size();
+            if (digitsA != digitsB)
+                return digitsA < digitsB;
+            i = std::size_t(endA);
+            j = std::size_t(endB);
+        } else if (a[i] != b[j]) {
+            return a[i] < b[j];
+        } else {
+            ++i;
+            ++j;
+        }
+    }
+    return a.size() - i < b.size() - j;
+}
+
+// The ".sit" files of a folder, in the order of their names.
 std::vector<std::filesystem::path> SiteFiles(const std::filesystem::path& folder) {
     std::vector<std::filesystem::path> files;
     std::error_code error;
@@ -36,11 +66,8 @@ std::vector<std::filesystem::path> SiteFiles(const std::filesystem::path& folder
         if (IsSiteFile(entry))
             files.push_back(entry.path());
     }
-    QCollator collator;
-    collator.setNumericMode(true);
-    std::sort(files.begin(), files.end(), [&](const auto& a, const auto& b) {
-        return collator.compare(QString::fromStdString(a.filename().string()),
-                                QString::fromStdString(b.filename().string())) < 0;
+    std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) {
+        return NaturalLess(a.filename().string(), b.filename().string());
     });
     return files;
 }

@@ -52,16 +52,18 @@ CSiteTransferDlg::CSiteTransferDlg(const SiteDatabase& database, RecorderSites* 
     boxes->addWidget(navpoints_, 0, 0, 1, 2);
     boxes->addWidget(tasks_, 1, 0, 1, 2);
     boxes->addWidget(declare_, 2, 0);
-    boxes->addWidget(declareTask_, 2, 1);
+    boxes->addWidget(declareTask_, 2, 1, Qt::AlignLeft);
+    boxes->setColumnStretch(1, 1);
     auto* buttons = new QDialogButtonBox;
     buttons->addButton(send_, QDialogButtonBox::AcceptRole);
     buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
         ->setObjectName(QStringLiteral("cancel"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(boxes);
+    layout->addStretch();
     layout->addSpacing(8);
     layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setMinimumWidth(320);
 
     connect(tasks_, &QCheckBox::toggled, this, &CSiteTransferDlg::UpdateDeclare);
     connect(declare_, &QCheckBox::toggled, this, &CSiteTransferDlg::UpdateDeclare);

@@ -54,6 +54,7 @@ CTaskDefinitionDlg::CTaskDefinitionDlg(const SiteDatabase& database, const CTran
         headings << Translated(translator, heading);
     legs_->setHeaderLabels(headings);
     legs_->setRootIsDecorated(false);
+    legs_->header()->setStretchLastSection(false);
     legs_->setMinimumSize(480, 200);
 
     auto* grid = new QGridLayout;
@@ -157,6 +158,8 @@ void CTaskDefinitionDlg::ShowLegs() {
     }
     for (int column = 0; column < legs_->columnCount(); ++column)
         legs_->resizeColumnToContents(column);
+    // The name takes what room is left.
+    legs_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
 }
 
 void CTaskDefinitionDlg::Browse() {
