@@ -1,6 +1,7 @@
 #include "NavpointEditorDlg.h"
 
 #include "NavpointListWidget.h"
+#include "interface/ControlNames.h"
 #include "interface/DialogTranslation.h"
 #include "interface/Messages.h"
 #include "interface/Translator.h"
@@ -122,22 +123,20 @@ CNavpointEditorDlg::CNavpointEditorDlg(std::string siteName, navpoints::Navpoint
     layout->addWidget(list_, 1);
     layout->addLayout(BuildButtons());
 
-    const std::pair<QWidget*, const char*> names[] = {{id_, "id"},
-                                                      {name_, "name"},
-                                                      {latitudeDegrees_, "latitudeDegrees"},
-                                                      {latitudeMinutes_, "latitudeMinutes"},
-                                                      {north_, "north"},
-                                                      {south_, "south"},
-                                                      {longitudeDegrees_, "longitudeDegrees"},
-                                                      {longitudeMinutes_, "longitudeMinutes"},
-                                                      {east_, "east"},
-                                                      {west_, "west"},
-                                                      {remark_, "remark"},
-                                                      {elevation_, "elevation"},
-                                                      {elevationUnit_, "elevationUnit"},
-                                                      {list_, "list"}};
-    for (const auto& [widget, name] : names)
-        widget->setObjectName(QString::fromLatin1(name));
+    NameControls({{id_, "id"},
+                  {name_, "name"},
+                  {latitudeDegrees_, "latitudeDegrees"},
+                  {latitudeMinutes_, "latitudeMinutes"},
+                  {north_, "north"},
+                  {south_, "south"},
+                  {longitudeDegrees_, "longitudeDegrees"},
+                  {longitudeMinutes_, "longitudeMinutes"},
+                  {east_, "east"},
+                  {west_, "west"},
+                  {remark_, "remark"},
+                  {elevation_, "elevation"},
+                  {elevationUnit_, "elevationUnit"},
+                  {list_, "list"}});
 
     elevationUnit_->addItem(QString::fromStdString(Tr("Feet")));
     elevationUnit_->addItem(QString::fromStdString(Tr("Meters")));

@@ -167,6 +167,11 @@ int CSiteManagerDlg::Selected() const {
     return selected.isEmpty() ? -1 : list_->indexOfTopLevelItem(selected.front());
 }
 
+SiteDatabase* CSiteManagerDlg::SelectedDatabase() {
+    const int row = Selected();
+    return row < 0 ? nullptr : &databases_[static_cast<std::size_t>(row)];
+}
+
 void CSiteManagerDlg::UpdateButtons() {
     const bool selected = Selected() >= 0;
     for (auto* button : {navpoints_, tasks_, toRecorder_, delete_})
@@ -187,6 +192,10 @@ void CSiteManagerDlg::NewDatabase() {
         return;
     SiteDatabase database;
     database.SetName(ask.Name());
+    AddNew(std::move(database));
+}
+
+void CSiteManagerDlg::AddNew(SiteDatabase database) {
     database.ChooseNewFileName(folder_);
     if (!Saved(database))
         return;
@@ -208,18 +217,14 @@ void CSiteManagerDlg::NewFromRecorder() {
             ShowStop(this, translator_.Translate(message));
         return;
     }
-    database.ChooseNewFileName(folder_);
-    if (!Saved(database))
-        return;
-    Add(std::move(database));
-    list_->setCurrentItem(list_->topLevelItem(list_->topLevelItemCount() - 1));
+    AddNew(std::move(database));
 }
 
 void CSiteManagerDlg::EditNavpoints() {
-    const int row = Selected();
-    if (row < 0)
+    SiteDatabase* selected = SelectedDatabase();
+    if (!selected)
         return;
-    SiteDatabase& database = databases_[static_cast<std::size_t>(row)];
+    SiteDatabase& database = *selected;
     CNavpointEditorDlg editor(database.Name(), database.Navpoints(), translator_, chooseFile_,
                               this);
     if (editor.exec() != QDialog::Accepted || !editor.Changed())
@@ -228,27 +233,27 @@ void CSiteManagerDlg::EditNavpoints() {
     database.SetNavpoints(editor.Navpoints());
     database.ClearTasks();
     Saved(database);
-    ShowRow(row);
+    ShowRow(Selected());
 }
 
 void CSiteManagerDlg::EditTasks() {
-    const int row = Selected();
-    if (row < 0)
+    SiteDatabase* selected = SelectedDatabase();
+    if (!selected)
         return;
-    SiteDatabase& database = databases_[static_cast<std::size_t>(row)];
+    SiteDatabase& database = *selected;
     CTaskDefinitionDlg dialog(database, translator_, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     dialog.CopyTasksTo(database);
     Saved(database);
-    ShowRow(row);
+    ShowRow(Selected());
 }
 
 void CSiteManagerDlg::ToRecorder() {
-    const int row = Selected();
-    if (row < 0)
+    const SiteDatabase* selected = SelectedDatabase();
+    if (!selected)
         return;
-    const SiteDatabase& database = databases_[static_cast<std::size_t>(row)];
+    const SiteDatabase& database = *selected;
     if (database.NavpointCount() == 0) {
         ShowStop(this, translator_.Translate("Cannot export a site which contains no navpoints."));
         return;

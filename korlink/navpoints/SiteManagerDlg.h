@@ -39,9 +39,12 @@ private:
     QLayout* BuildButtons();
     void LoadFolder();
     void Add(SiteDatabase database);
+    // Gives a new database the next free file name, saves it, adds it and selects it.
+    void AddNew(SiteDatabase database);
     void ShowRow(int row);
     // The selected row; -1 without a selection.
     int Selected() const;
+    SiteDatabase* SelectedDatabase();
     void UpdateButtons();
     // Saves a database; says so when it cannot.
     bool Saved(const SiteDatabase& database);

@@ -2,6 +2,7 @@
 
 #include "RecorderSites.h"
 #include "TaskText.h"
+#include "interface/ControlNames.h"
 #include "interface/DialogTranslation.h"
 #include "interface/Messages.h"
 #include "interface/StatusCodes.h"
@@ -25,13 +26,11 @@ CSiteTransferDlg::CSiteTransferDlg(const SiteDatabase& database, RecorderSites* 
       send_(new QPushButton(QStringLiteral("&Send to recorder"))) {
     setObjectName(QStringLiteral("CSiteTransferDlg"));
     setWindowTitle(QStringLiteral("Transfer to recorder"));
-    const std::pair<QWidget*, const char*> names[] = {{navpoints_, "navpoints"},
-                                                      {tasks_, "tasks"},
-                                                      {declare_, "declare"},
-                                                      {declareTask_, "declareTask"},
-                                                      {send_, "send"}};
-    for (const auto& [widget, name] : names)
-        widget->setObjectName(QString::fromLatin1(name));
+    NameControls({{navpoints_, "navpoints"},
+                  {tasks_, "tasks"},
+                  {declare_, "declare"},
+                  {declareTask_, "declareTask"},
+                  {send_, "send"}});
 
     const int navpointCount = std::min(database.NavpointCount(), kRecorderNavpoints);
     navpoints_->setText(

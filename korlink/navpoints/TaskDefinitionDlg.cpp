@@ -2,6 +2,7 @@
 
 #include "NavpointSelectorDlg.h"
 #include "TaskText.h"
+#include "interface/ControlNames.h"
 #include "interface/DialogTranslation.h"
 #include "interface/Translator.h"
 
@@ -41,13 +42,11 @@ CTaskDefinitionDlg::CTaskDefinitionDlg(const SiteDatabase& database, const CTran
         tasks_[static_cast<std::size_t>(slot)] = database.GetTask(slot).ids;
         task_->addItem(Translated(translator, TaskName(slot)));
     }
-    const std::pair<QWidget*, const char*> names[] = {{task_, "task"},
-                                                      {turnpoints_, "turnpoints"},
-                                                      {browse_, "browse"},
-                                                      {clearAll_, "clearAll"},
-                                                      {legs_, "legs"}};
-    for (const auto& [widget, name] : names)
-        widget->setObjectName(QString::fromLatin1(name));
+    NameControls({{task_, "task"},
+                  {turnpoints_, "turnpoints"},
+                  {browse_, "browse"},
+                  {clearAll_, "clearAll"},
+                  {legs_, "legs"}});
 
     QStringList headings;
     for (const char* heading : {"No.", "Name", "Leg", "Distance", "Percent"})
