@@ -300,7 +300,8 @@ TEST(NavpointEditor, DefaultsAreReadAtOpeningAndWrittenOnClose) {
 std::vector<NavpointRecord> CallerRecords() {
     std::vector<NavpointRecord> records(7);
     std::memset(records.data(), 0x5A, records.size() * sizeof(NavpointRecord));
-    const auto sample = Sample().InOrder();
+    const auto list = Sample();
+    const auto sample = list.InOrder();
     for (std::size_t i = 0; i < sample.size(); ++i)
         navpoints::ToRecord(*sample[i], records[i]);
     records[2].id = 10000; // beyond the ids the editor takes
