@@ -16,15 +16,8 @@ std::string FileAngleText(double degrees, int degreeDigits, char positive, char 
 
 std::string DisplayAngleText(double degrees, int degreeWidth, const char* positive,
                              const char* negative) {
-    const double magnitude = std::fabs(degrees);
-    double whole = std::floor(magnitude);
-    std::string minutes = FixedText((magnitude - whole) * 60.0, 3, 6, true);
-    // Minutes that round up to 60 show as the next degree.
-    if (minutes.starts_with("60.")) {
-        whole += 1;
-        minutes = "00.000";
-    }
-    return FixedText(whole, 0, degreeWidth) + "\u00B0 " + minutes + ' ' +
+    const DegreesAndMinutes parts = DisplayDegreesAndMinutes(degrees);
+    return FixedText(parts.degrees, 0, degreeWidth) + "\u00B0 " + parts.minutes + ' ' +
            (degrees < 0 ? negative : positive);
 }
 
@@ -49,6 +42,17 @@ AngleParts SplitAngle(double degrees, int scale, double bias) {
         parts.minutes -= 60;
         if (parts.degrees < INT_MAX)
             ++parts.degrees;
+    }
+    return parts;
+}
+
+DegreesAndMinutes DisplayDegreesAndMinutes(double degrees) {
+    const double magnitude = std::fabs(degrees);
+    DegreesAndMinutes parts{std::floor(magnitude), {}};
+    parts.minutes = FixedText((magnitude - parts.degrees) * 60.0, 3, 6, true);
+    if (parts.minutes.starts_with("60.")) {
+        parts.degrees += 1;
+        parts.minutes = "00.000";
     }
     return parts;
 }

@@ -23,6 +23,14 @@ AngleParts SplitAngle(double degrees, int scale, double bias);
 std::string FileLatitudeText(double latitude);
 std::string FileLongitudeText(double longitude);
 
+// |degrees| as whole degrees and minutes in "%06.3f" as shown on screen; minutes that round up
+// to 60 show as the next degree.
+struct DegreesAndMinutes {
+    double degrees = 0;
+    std::string minutes;
+};
+DegreesAndMinutes DisplayDegreesAndMinutes(double degrees);
+
 // Display forms: "DD° MM.mmm N" and "DDD° MM.mmm E" (degrees right-aligned).
 std::string LatitudeDisplayText(double latitude);
 std::string LongitudeDisplayText(double longitude);

@@ -43,10 +43,10 @@ std::uint32_t EditConfig(const ConnectionDescriptor& descriptor) {
         flights = ReadDirectoryList(link);
     }
     if (!flights.empty()) {
-        std::string question = library.Tr("Changing the configuration will destroy the %d log(s) "
-                                          "stored in your recorder. Continue?");
-        if (const auto at = question.find("%d"); at != std::string::npos)
-            question.replace(at, 2, std::to_string(flights.size()));
+        const std::string question =
+            WithNumber(library.Tr("Changing the configuration will destroy the %d log(s) "
+                                  "stored in your recorder. Continue?"),
+                       static_cast<long long>(flights.size()));
         if (!AskYesNo(nullptr, question))
             return KOR_OK;
     }

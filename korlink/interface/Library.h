@@ -3,6 +3,7 @@
 #include "Translator.h"
 #include "korlink/korlink.h"
 #include "link/RecorderLink.h"
+#include "navpoints/RecorderSites.h"
 
 #include <cstdint>
 #include <exception>
@@ -18,6 +19,9 @@ public:
     CTranslator& Translator() { return translator_; }
     CRecorderLink& Link() { return link_; }
     std::string Tr(std::string_view text) const { return translator_.Translate(text); }
+    // The recorder's navpoints, tasks and declaration for the site dialogs: none until the
+    // recorder transfer provides it.
+    RecorderSites* Sites() { return nullptr; }
 
     // True when the host runs a Qt widget application, so that the library may show dialogs.
     static bool HasGui();

@@ -248,7 +248,8 @@ void CLogTransferDlg::Transfer(int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= entries_.size())
         return;
     if (exists_[static_cast<std::size_t>(row)] &&
-        !AskYesNoCancel(this, translator_.Translate("Log already exists, transfer anyway?")))
+        AskYesNoCancel(this, translator_.Translate("Log already exists, transfer anyway?")) !=
+            Answer::Yes)
         return;
     busy_ = true;
     std::optional<WaitCursor> wait(std::in_place);
@@ -263,8 +264,8 @@ void CLogTransferDlg::Transfer(int row) {
     }
     progress_.Reset();
     bar_->setValue(0);
-    status_->setText(QString::fromStdString(translator_.Translate("Transfering Log %d"))
-                         .replace(QStringLiteral("%d"), QString::number(row + 1)));
+    status_->setText(
+        QString::fromStdString(WithNumber(translator_.Translate("Transfering Log %d"), row + 1)));
     status_->repaint();
     StoredLog log;
     const auto outcome = DownloadFlight(link_, log, row + 1, *this);

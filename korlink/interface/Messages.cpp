@@ -26,10 +26,27 @@ bool AskYesNo(QWidget* parent, const std::string& text) {
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-bool AskYesNoCancel(QWidget* parent, const std::string& text) {
-    return QMessageBox::question(parent, Caption(), QString::fromStdString(text),
-                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel) ==
-           QMessageBox::Yes;
+bool AskOkCancel(QWidget* parent, const std::string& text) {
+    return QMessageBox::warning(parent, Caption(), QString::fromStdString(text),
+                                QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+Answer AskYesNoCancel(QWidget* parent, const std::string& text) {
+    switch (QMessageBox::question(parent, Caption(), QString::fromStdString(text),
+                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+std::string WithNumber(std::string text, long long number) {
+    if (const auto at = text.find("%d"); at != std::string::npos)
+        text.replace(at, 2, std::to_string(number));
+    return text;
 }
 
 WaitCursor::WaitCursor() {

@@ -85,6 +85,20 @@ TEST(Exports, EditConfigWithoutAScreenIsCancelledAfterConnecting) {
     EXPECT_EQ(KORAbout(), uint32_t{KOR_OK});
 }
 
+TEST(Exports, EditorsWithoutAScreenAreCancelled) {
+    const auto descriptor = Descriptor();
+    NavpointRecord records[2];
+    std::memset(records, 0x5A, sizeof records);
+    records[0].id = 1;
+    uint32_t count = 77;
+    EXPECT_EQ(KOREditWaypoints(&descriptor, "Alps", 1, 2, records, &count),
+              uint32_t{KOR_CANCELLED});
+    EXPECT_EQ(count, 0u);
+    EXPECT_EQ(records[1].id, 0x5A5A5A5A);
+    EXPECT_EQ(KORManageSites(&descriptor, "/tmp"), uint32_t{KOR_CANCELLED});
+    EXPECT_EQ(KORManageSites(nullptr, "/tmp"), uint32_t{KOR_INVALID_PORT});
+}
+
 TEST(Exports, RevisionDateFillsTheBufferExactly) {
     struct Case {
         int32_t size;
@@ -122,8 +136,9 @@ TEST(Exports, ExactlyTheBuiltExportsAreVisible) {
     // clang-format off
     const std::set<std::string> expected{
         "KORInfo", "KOREditConfig", "KORGetSingleLog", "KORValidateFile", "KORConvertFile",
-        "KORAbout", "KORGetLogInfo", "KORConnect", "KORGetLog", "KORGetLogFileTime",
-        "KORGetRevDate", "KORGPSOff", "KORValidateIGCFile", "KORGetLogs",
+        "KORAbout", "KORManageSites", "KORGetLogInfo", "KORConnect", "KORGetLog",
+        "KOREditWaypoints", "KORGetLogFileTime", "KORGetRevDate", "KORGPSOff",
+        "KORValidateIGCFile", "KORGetLogs",
     };
     // clang-format on
     EXPECT_EQ(exported, expected);
