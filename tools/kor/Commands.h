@@ -25,5 +25,7 @@ Command AddConnectCommand(CLI::App& app, const GlobalOptions& options);
 Command AddInfoCommand(CLI::App& app, const GlobalOptions& options);
 Command AddConfigCommand(CLI::App& app, const GlobalOptions& options);
 Command AddGpsOffCommand(CLI::App& app, const GlobalOptions& options);
+Command AddIgcInfoCommand(CLI::App& app);
+Command AddAirspaceCommand(CLI::App& app);
 
 } // namespace kor

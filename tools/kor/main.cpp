@@ -30,7 +30,8 @@ int main(int argc, char** argv) {
     const std::vector<kor::Command> commands{
         kor::AddPortsCommand(app, options),  kor::AddConnectCommand(app, options),
         kor::AddInfoCommand(app, options),   kor::AddConfigCommand(app, options),
-        kor::AddGpsOffCommand(app, options),
+        kor::AddGpsOffCommand(app, options), kor::AddIgcInfoCommand(app),
+        kor::AddAirspaceCommand(app),
     };
 
     CLI11_PARSE(app, argc, argv);
