@@ -1,5 +1,6 @@
 // The small parts of the flight model: fix states, the moving average and the units.
 #include "document/FixFlags.h"
+#include "document/IgcFix.h"
 #include "document/MovingAverage.h"
 #include "document/Units.h"
 
@@ -44,6 +45,25 @@ TEST(FixFlags, SetToggleTest) {
     EXPECT_FALSE(flags.Test(F::kMotorOn));
     EXPECT_TRUE(flags.Test(F::kLanded));
     EXPECT_EQ(flags.Bits(), F::kFlying | F::kLanded);
+}
+
+TEST(TurnpointSlots, WrittenCopiedAndCleared) {
+    IgcFix fix;
+    fix.turnpoints.SetMark(23, 7);
+    fix.turnpoints.SetDistance(0, 1.5);
+    fix.turnpoints.SetMark(24, 9); // beyond the last slot: ignored
+    IgcFix copy = fix;
+    fix.turnpoints.SetMark(23, 8);
+    EXPECT_EQ(copy.turnpoints.Mark(23), 7);
+    EXPECT_EQ(copy.turnpoints.Mark(0), -1);
+    EXPECT_EQ(copy.turnpoints.Mark(24), -1);
+    EXPECT_DOUBLE_EQ(copy.turnpoints.Distance(0), 1.5);
+    EXPECT_EQ(fix.turnpoints.Mark(23), 8);
+    copy = fix;
+    EXPECT_EQ(copy.turnpoints.Mark(23), 8);
+    fix.turnpoints.Clear();
+    EXPECT_EQ(fix.turnpoints.Mark(23), -1);
+    EXPECT_EQ(fix.turnpoints.Distance(0), 0.0);
 }
 
 TEST(MovingAverage, MeanOfFilledSlotsWrapping) {

@@ -179,7 +179,8 @@ TEST(IgcFixes, FixFields) {
     EXPECT_EQ(first.pressureAltitude, 984); // 300 m
     EXPECT_EQ(first.gpsAltitude, 1017);
     EXPECT_DOUBLE_EQ(first.accuracy, 50 * kNauticalMilesPerMetre);
-    EXPECT_EQ(first.turnpointMarks[23], -1);
+    EXPECT_EQ(first.turnpoints.Mark(23), -1);
+    EXPECT_EQ(first.turnpoints.Distance(0), 0.0);
 
     const IgcFix& second = *flight.Fix(1);
     EXPECT_EQ(second.pressureAltitude, 3280);
@@ -281,6 +282,8 @@ TEST(IgcFixes, FileThatCannotBeOpened) {
     EXPECT_TRUE(flight.HeaderRead());
     EXPECT_FALSE(flight.ReadFixes({}, true));
     EXPECT_FALSE(flight.FirstFixTime().has_value());
+    IgcFlight folder("/");
+    EXPECT_FALSE(folder.ReadFixes({}, true));
 }
 
 } // namespace

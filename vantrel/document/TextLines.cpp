@@ -1,8 +1,8 @@
 #include "TextLines.h"
 
 #include <algorithm>
+#include <array>
 #include <fstream>
-#include <iterator>
 
 namespace vantrel {
 namespace {
@@ -20,10 +20,22 @@ char Upper(char c) {
 } // namespace
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (error || std::filesystem::is_directory(status))
+        return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
-    std::string contents{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string contents;
+    if (std::filesystem::is_regular_file(status)) {
+        const auto size = std::filesystem::file_size(path, error);
+        if (!error)
+            contents.reserve(static_cast<std::size_t>(size));
+    }
+    std::array<char, 1 << 16> block;
+    while (in.read(block.data(), block.size()) || in.gcount() > 0)
+        contents.append(block.data(), static_cast<std::size_t>(in.gcount()));
     if (in.bad())
         return std::nullopt;
     return contents;
