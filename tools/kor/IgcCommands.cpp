@@ -65,9 +65,9 @@ std::string DateTimeText(std::int64_t seconds) {
 }
 
 // The UTC offset of local time after a shift of `shift` hours: "-05:00", "+01:00".
-std::string OffsetText(int shift) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%c%02d:00", shift > 0 ? '-' : '+',
+std::string OffsetText(long long shift) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%c%02lld:00", shift > 0 ? '-' : '+',
                   shift < 0 ? -shift : shift);
     return text;
 }
@@ -78,10 +78,10 @@ std::optional<std::string> UtcText(std::optional<std::int64_t> record) {
     return DateTimeText(*record) + "Z";
 }
 
-std::optional<std::string> LocalText(std::optional<std::int64_t> record, int shift) {
+std::optional<std::string> LocalText(std::optional<std::int64_t> record, long long shift) {
     if (!record)
         return std::nullopt;
-    return DateTimeText(*record - shift * 3600LL) + OffsetText(shift);
+    return DateTimeText(*record - shift * 3600) + OffsetText(shift);
 }
 
 std::string DeclarationsJson(const IgcFlight& flight) {
@@ -112,7 +112,7 @@ JsonObject& AddText(JsonObject& object, std::string_view key,
 std::string ReportJson(const FlightReport& report) {
     const IgcFlight& flight = report.flight;
     const auto& header = flight.Header();
-    const int shift = flight.TimeShift();
+    const long long shift = flight.TimeShift();
     JsonObject object;
     object.Add("file", report.file)
         .Add("fixes", static_cast<long long>(flight.FixCount()))

@@ -25,8 +25,10 @@ double Signed(std::int32_t degrees, double minutes, std::int32_t negative) {
 void Split(double value, std::int32_t& degrees, double& minutes, std::int32_t& negative) {
     double whole = 0;
     const double fraction = std::modf(value, &whole);
-    minutes = std::fabs(fraction) * 60.0;
-    degrees = static_cast<std::int32_t>(std::fabs(whole));
+    minutes = std::isfinite(fraction) ? std::fabs(fraction) * 60.0 : 0.0;
+    // Held within the range of the degrees field; not-a-number gives 0.
+    degrees = static_cast<std::int32_t>(
+        std::isnan(whole) ? 0.0 : std::min(std::fabs(whole), 2147483647.0));
     negative = value <= 0 ? 1 : 0;
 }
 

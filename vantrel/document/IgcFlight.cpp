@@ -130,7 +130,7 @@ void IgcFlight::ReadFixesText(std::string_view text, const TimeSettings& setting
         fixes_.push_back(fix);
     }
     for (IgcFix& fix : fixes_)
-        fix.time -= static_cast<std::time_t>(timeShift_) * 3600;
+        fix.time -= static_cast<std::time_t>(timeShift_ * 3600);
     changed_ = false;
 }
 

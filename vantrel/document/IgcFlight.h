@@ -74,7 +74,7 @@ public:
     std::optional<std::int64_t> FirstRecordTime() const { return firstRecordTime_; }
     std::optional<std::int64_t> LastRecordTime() const { return lastRecordTime_; }
     // The hours subtracted from the record times by the last fix reading.
-    int TimeShift() const { return timeShift_; }
+    long long TimeShift() const { return timeShift_; }
 
     std::int32_t MaxPressureAltitude() const { return maxPressureAltitude_; }
     std::int32_t MaxGpsAltitude() const { return maxGpsAltitude_; }
@@ -98,7 +98,7 @@ private:
     int invalidFixCount_ = 0;
     std::optional<std::int64_t> firstRecordTime_;
     std::optional<std::int64_t> lastRecordTime_;
-    int timeShift_ = 0;
+    long long timeShift_ = 0;
     std::int32_t maxPressureAltitude_ = 0;
     std::int32_t maxGpsAltitude_ = 0;
     bool changed_ = false;

@@ -11,12 +11,12 @@ int ComputerZoneHours(std::time_t now) {
     return static_cast<int>(offset / 3600 - 24 * (offset / 86400));
 }
 
-int TimeShiftHours(const TimeSettings& settings, int flightTimeZone, std::time_t now) {
+long long TimeShiftHours(const TimeSettings& settings, int flightTimeZone, std::time_t now) {
     switch (settings.logTimeOption) {
     case 1:
-        return -flightTimeZone;
+        return -static_cast<long long>(flightTimeZone);
     case 2:
-        return -settings.logTimeUserValue;
+        return -static_cast<long long>(settings.logTimeUserValue);
     default:
         return ComputerZoneHours(now);
     }

@@ -17,6 +17,6 @@ int ComputerZoneHours(std::time_t now);
 
 // The hours subtracted from every fix time: the computer's zone (option 0 and unknown options),
 // minus the flight's time zone (1) or minus the user's value (2).
-int TimeShiftHours(const TimeSettings& settings, int flightTimeZone, std::time_t now);
+long long TimeShiftHours(const TimeSettings& settings, int flightTimeZone, std::time_t now);
 
 } // namespace vantrel
