@@ -49,6 +49,7 @@ TEST(IgcHeader, Records) {
         {"zone empty", "HFTZNTIMEZONE:\n", "", {}, 0},
         {"zone without colon", "HFTZN5\n", "", {}, 0},
         {"converted zone", "HFTZOTimezone: 2\n", "", {}, 2},
+        {"pilot without a colon", "HFPLT123456 Jo Smith \n", "", {}, 0, "", "", "Jo Smith"},
         {"long pilot record read whole",
          "HFPLTPILOT:" + longName + "\n",
          "",

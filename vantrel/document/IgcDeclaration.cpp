@@ -1,5 +1,6 @@
 #include "IgcDeclaration.h"
 
+#include "IgcCoordinates.h"
 #include "LocalClock.h"
 
 #include <optional>
@@ -36,21 +37,9 @@ std::time_t PlannedDate(std::string_view line) {
     return LocalTime({*day, *month, YearOf(*year)}, 0, 0, 0);
 }
 
-// Degrees at `index` (`width` digits), thousandths of minutes after them, then the hemisphere
-// letter that makes the angle negative.
-std::optional<double> Angle(std::string_view line, std::size_t index, std::size_t width,
-                            char negative) {
-    const auto degrees = DigitsAt(line, index, width);
-    const auto thousandths = DigitsAt(line, index + width, 5);
-    if (!degrees || !thousandths)
-        return std::nullopt;
-    const double angle = *degrees + *thousandths / 1000.0 / 60.0;
-    return Part(line, index + width + 5, 1) == std::string_view(&negative, 1) ? -angle : angle;
-}
-
 std::optional<DeclaredPoint> PointOf(std::string_view line) {
-    const auto latitude = Angle(line, 1, 2, 'S');
-    const auto longitude = Angle(line, 9, 3, 'W');
+    const auto latitude = SignedAngleAt(line, 1, 2, 'S');
+    const auto longitude = SignedAngleAt(line, 9, 3, 'W');
     if (!latitude || !longitude)
         return std::nullopt;
     return DeclaredPoint{*latitude, *longitude,

@@ -1,5 +1,6 @@
 #include "IgcFixRecord.h"
 
+#include "IgcCoordinates.h"
 #include "TextLines.h"
 
 namespace vantrel {
@@ -7,17 +8,16 @@ namespace {
 
 constexpr std::size_t kAltitudeWidth = 5;
 
-// Degrees (`width` digits at `index`), thousandths of minutes after them, then the hemisphere
-// letter; the position's flag is set unless the letter is `positive`.
+// Sets a position's degrees, minutes and hemisphere flag from the angle at `index`; the flag
+// is set unless the hemisphere letter is `positive`.
 bool ReadAngle(std::string_view line, std::size_t index, std::size_t width, char positive,
                std::int32_t& degrees, double& minutes, std::int32_t& negative) {
-    const auto whole = DigitsAt(line, index, width);
-    const auto thousandths = DigitsAt(line, index + width, 5);
-    if (!whole || !thousandths)
+    const auto angle = RecordAngleAt(line, index, width);
+    if (!angle)
         return false;
-    degrees = *whole;
-    minutes = *thousandths / 1000.0;
-    negative = Part(line, index + width + 5, 1) == std::string_view(&positive, 1) ? 0 : 1;
+    degrees = angle->degrees;
+    minutes = angle->thousandths / 1000.0;
+    negative = angle->hemisphere == positive ? 0 : 1;
     return true;
 }
 

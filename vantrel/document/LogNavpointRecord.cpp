@@ -1,5 +1,6 @@
 #include "LogNavpointRecord.h"
 
+#include "IgcCoordinates.h"
 #include "TextLines.h"
 
 #include <array>
@@ -18,16 +19,6 @@ constexpr std::size_t kNameIndex = 41;
 // Attribute letters of bits 0 to 7.
 constexpr std::array<char, kAttributePlaces> kLetterOfBit{'T', 'A', 'M', 'L', 'S', 'F', 'H', 'E'};
 
-std::optional<double> AngleAt(std::string_view line, std::size_t index, std::size_t width,
-                              char negative) {
-    const auto degrees = DigitsAt(line, index, width);
-    const auto thousandths = DigitsAt(line, index + width, 5);
-    if (!degrees || !thousandths)
-        return std::nullopt;
-    const double angle = *degrees + *thousandths / 60000.0;
-    return Part(line, index + width + 5, 1) == std::string_view(&negative, 1) ? -angle : angle;
-}
-
 std::uint32_t AttributesAt(std::string_view line) {
     const auto letters = Part(line, kAttributesIndex, kAttributePlaces);
     std::uint32_t attributes = 0;
@@ -42,8 +33,8 @@ std::uint32_t AttributesAt(std::string_view line) {
 
 std::optional<navpoints::Navpoint> ReadLogNavpoint(std::string_view line) {
     const auto id = DigitsAt(line, kIdIndex, 5);
-    const auto latitude = AngleAt(line, kLatitudeIndex, 2, 'S');
-    const auto longitude = AngleAt(line, kLongitudeIndex, 3, 'W');
+    const auto latitude = SignedAngleAt(line, kLatitudeIndex, 2, 'S');
+    const auto longitude = SignedAngleAt(line, kLongitudeIndex, 3, 'W');
     if (!id || !latitude || !longitude)
         return std::nullopt;
     const int elevation = DigitsAt(line, kElevationIndex, 6).value_or(0);
