@@ -1,9 +1,10 @@
 // Exports of the flight log files: validating stored logs and IGC files, converting stored logs
 // to IGC, and the start time of a stored log.
+#include "CallerBuffers.h"
 #include "Library.h"
 #include "korlink/korlink.h"
 #include "logfiles/IgcSecurityCheck.h"
-#include "logfiles/IgcWriter.h"
+#include "logfiles/ConvertFile.h"
 #include "logfiles/StoredLog.h"
 #include "logfiles/StoredLogCheck.h"
 
@@ -19,15 +20,6 @@ namespace {
 bool Exists(const char* path) {
     std::error_code error;
     return path && std::filesystem::exists(path, error);
-}
-
-// Copies a text into a caller's buffer of `size` characters, cut to fit and terminated.
-void CopyText(std::string_view text, char* buffer, std::size_t size) {
-    if (!buffer || size == 0)
-        return;
-    const auto length = std::min(text.size(), size - 1);
-    std::memcpy(buffer, text.data(), length);
-    buffer[length] = '\0';
 }
 
 } // namespace
@@ -47,16 +39,8 @@ uint32_t KORValidateFile(const char* path) {
 
 uint32_t KORConvertFile(const char* path, const char* outFolder, char outName[512],
                         uint32_t* checkOk) {
-    return Guarded(KOR_FILE_READ_FAILED, [&]() -> uint32_t {
-        if (!Exists(path))
-            return KOR_FILE_OPEN_FAILED;
-        const auto converted = korlink::ConvertStoredLog(path, outFolder ? outFolder : "");
-        if (checkOk && converted.status != KOR_FILE_READ_FAILED)
-            *checkOk = converted.checkPassed ? 1 : 0;
-        if (converted.status == KOR_OK)
-            CopyText(converted.name, outName, 512);
-        return converted.status;
-    });
+    return Guarded(KOR_FILE_READ_FAILED,
+                   [&] { return korlink::ConvertStoredLogFile(path, outFolder, outName, checkOk); });
 }
 
 uint32_t KORGetLogFileTime(const char* path, uint8_t time[6], uint32_t* estimate) {
@@ -83,8 +67,8 @@ uint32_t KORValidateIGCFile(const char* path, int32_t reportSize, char* report) 
             return KOR_FILE_READ_FAILED;
         if (report && reportSize > 0) {
             std::memset(report, 0, static_cast<std::size_t>(reportSize));
-            CopyText(korlink::IgcCheckReport(*result), report,
-                     static_cast<std::size_t>(reportSize));
+            korlink::CopyToBuffer(report, static_cast<std::size_t>(reportSize),
+                                  korlink::IgcCheckReport(*result));
         }
         return (*result & korlink::igccheck::kSignatureValid) ? KOR_OK : KOR_SECURITY_CHECK_FAILED;
     });

@@ -27,5 +27,7 @@ Command AddConfigCommand(CLI::App& app, const GlobalOptions& options);
 Command AddGpsOffCommand(CLI::App& app, const GlobalOptions& options);
 Command AddConvertCommand(CLI::App& app, const GlobalOptions& options);
 Command AddValidateCommand(CLI::App& app, const GlobalOptions& options);
+Command AddIgcInfoCommand(CLI::App& app);
+Command AddAirspaceCommand(CLI::App& app);
 
 } // namespace kor

@@ -28,10 +28,17 @@ int main(int argc, char** argv) {
     app.add_option("--trace", options.trace, "append a hex dump of the line traffic to FILE");
 
     const std::vector<kor::Command> commands{
-        kor::AddPortsCommand(app, options),    kor::AddConnectCommand(app, options),
-        kor::AddInfoCommand(app, options),     kor::AddConfigCommand(app, options),
-        kor::AddGpsOffCommand(app, options),   kor::AddConvertCommand(app, options),
+        // clang-format off
+        kor::AddPortsCommand(app, options),
+        kor::AddConnectCommand(app, options),
+        kor::AddInfoCommand(app, options),
+        kor::AddConfigCommand(app, options),
+        kor::AddGpsOffCommand(app, options),
+        kor::AddConvertCommand(app, options),
         kor::AddValidateCommand(app, options),
+        kor::AddIgcInfoCommand(app),
+        kor::AddAirspaceCommand(app),
+        // clang-format on
     };
 
     CLI11_PARSE(app, argc, argv);

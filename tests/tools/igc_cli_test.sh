@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# kor igc-info and kor airspace on files made here: the JSON report of a flight, a stored log
+# without its IGC file, and the sections of an airspace file.
+set -euo pipefail
+kor=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+printf '%s\r\n' AZRVQ0YA HFDTE310104 'HFPLTPilot: Anna "B" Berg' HFTZNTIMEZONE:UTC-05:00 \
+    I033638FXA3941ENL4247REX C310104103000010204000101 'C0000000N00000000E0000TAKEOFF' \
+    C5130500N00007250W0012START C5200000N00100000E0003TURN C5130600N00007250W0012GOAL \
+    'C0000000N00000000E0000LANDING' B2359585130500N00007250WA0050000510050000 \
+    B0000025130600N00007250WA0060000610050000 B0000045130600N00007250WV0060000610050000 \
+    >flight.igc
+
+"$kor" igc-info --json --time-option 1 flight.igc >out
+for expected in '"fixes": 2' '"invalid_fixes": 1' '"first_fix_utc": "2004-01-31T23:59:58Z"' \
+    '"last_fix_utc": "2004-02-01T00:00:02Z"' '"first_fix_local": "2004-01-31T18:59:58-05:00"' \
+    '"pilot": "Anna \"B\" Berg"' '"time_zone": -5' '"turnpoints": 1' \
+    '{"lat": 52, "lon": 1, "name": "0003TURN"}' '"max_pressure_alt_ft": 1968' '"error": null'; do
+    grep -qF "$expected" out || { echo "igc-info: missing $expected"; cat out; exit 1; }
+done
+
+# A stored log is read through the IGC file beside it, in any letter case; an empty one fails.
+cp flight.igc LOG.igc
+: >log.kor
+"$kor" igc-info --json log.kor | grep -qF '"fixes": 2'
+rm LOG.igc
+if "$kor" igc-info log.kor >out 2>&1; then echo "igc-info: a lone stored log was read"; exit 1; fi
+grep -q 'An error occured while opening: log.kor' out
+
+printf '# zones\nTITLE=Alpha\nAH=FL65\nTITLE=Bravo\n' >zones.sua
+"$kor" airspace zones.sua >out
+[ "$(cat out)" = "$(printf '2 sections\nAlpha\nBravo')" ] || { cat out; exit 1; }
+if "$kor" airspace flight.igc 2>out; then echo "airspace: a flight was read as airspace"; exit 1; fi
+grep -q '^No Valid Airspace in : flight.igc' out
+echo "igc cli: ok"
