@@ -3,8 +3,8 @@
 #include "CallerBuffers.h"
 #include "Library.h"
 #include "korlink/korlink.h"
-#include "logfiles/IgcSecurityCheck.h"
 #include "logfiles/ConvertFile.h"
+#include "logfiles/IgcSecurityCheck.h"
 #include "logfiles/StoredLog.h"
 #include "logfiles/StoredLogCheck.h"
 
@@ -39,8 +39,9 @@ uint32_t KORValidateFile(const char* path) {
 
 uint32_t KORConvertFile(const char* path, const char* outFolder, char outName[512],
                         uint32_t* checkOk) {
-    return Guarded(KOR_FILE_READ_FAILED,
-                   [&] { return korlink::ConvertStoredLogFile(path, outFolder, outName, checkOk); });
+    return Guarded(KOR_FILE_READ_FAILED, [&] {
+        return korlink::ConvertStoredLogFile(path, outFolder, outName, checkOk);
+    });
 }
 
 uint32_t KORGetLogFileTime(const char* path, uint8_t time[6], uint32_t* estimate) {

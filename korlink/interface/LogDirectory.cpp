@@ -2,6 +2,7 @@
 
 #include "link/RecorderLink.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -93,7 +94,31 @@ LogDirectoryEntry DecodeFlight(const std::vector<std::uint8_t>& nibbles) {
     return entry;
 }
 
+// Days since 1970-01-01 of a civil date.
+long DaysFromCivil(int year, unsigned month, unsigned day) {
+    year -= month <= 2;
+    const long era = (year >= 0 ? year : year - 399) / 400;
+    const unsigned yearOfEra = static_cast<unsigned>(year - era * 400);
+    const unsigned dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + static_cast<long>(dayOfEra) - 719468;
+}
+
+long SecondsOf(int year, const std::uint8_t* t) {
+    return DaysFromCivil(year, t[1], t[2]) * 86400L + t[3] * 3600L + t[4] * 60L + t[5];
+}
+
 } // namespace
+
+std::string FlightDuration(const LogDirectoryEntry& entry) {
+    const auto& e = entry.bytes;
+    const int year = e[0] < 50 ? 2000 + e[0] : 1900 + e[0];
+    const long seconds = std::max(0L, SecondsOf(year, e.data() + 6) - SecondsOf(year, e.data()));
+    char text[32];
+    std::snprintf(text, sizeof text, "%02ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60,
+                  seconds % 60);
+    return text;
+}
 
 std::uint32_t LogDirectoryEntry::RecordCount() const {
     return bytes[12] | (bytes[13] << 8) | (bytes[14] << 16) | (std::uint32_t{bytes[15]} << 24);

@@ -31,6 +31,10 @@ std::vector<LogDirectoryEntry> DecodeLogDirectory(ByteView directory);
 // "%02d/%02d/%02d   %02d:%02d:%02d - %02d:%02d:%02d  %d Records"
 std::string DescribeDirectoryEntry(const std::array<std::uint8_t, 16>& entry);
 
+// "%H:%M:%S" of the time from a directory entry's first to its last fix, both taken in the
+// first fix's year.
+std::string FlightDuration(const LogDirectoryEntry& entry);
+
 // Reads and decodes the recorder's directory; empty when it could not be read.
 std::vector<LogDirectoryEntry> ReadDirectoryList(CRecorderLink& link);
 

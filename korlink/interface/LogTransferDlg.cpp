@@ -26,20 +26,6 @@ namespace {
 constexpr int kTickMs = 1000;
 constexpr std::chrono::milliseconds kConnectSettle{2000};
 
-// Days since 1970-01-01 of a civil date.
-long DaysFromCivil(int year, unsigned month, unsigned day) {
-    year -= month <= 2;
-    const long era = (year >= 0 ? year : year - 399) / 400;
-    const unsigned yearOfEra = static_cast<unsigned>(year - era * 400);
-    const unsigned dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + static_cast<long>(dayOfEra) - 719468;
-}
-
-long SecondsOf(int year, const std::uint8_t* t) {
-    return DaysFromCivil(year, t[1], t[2]) * 86400L + t[3] * 3600L + t[4] * 60L + t[5];
-}
-
 // The first mounted removable volume, where a flash card would be; else the home folder.
 QString FirstRemovableVolume() {
     for (const auto& volume : QStorageInfo::mountedVolumes()) {
@@ -53,16 +39,6 @@ QString FirstRemovableVolume() {
 }
 
 } // namespace
-
-std::string FlightDuration(const LogDirectoryEntry& entry) {
-    const auto& e = entry.bytes;
-    const int year = e[0] < 50 ? 2000 + e[0] : 1900 + e[0];
-    const long seconds = std::max(0L, SecondsOf(year, e.data() + 6) - SecondsOf(year, e.data()));
-    char text[32];
-    std::snprintf(text, sizeof text, "%02ld:%02ld:%02ld", seconds / 3600, seconds / 60 % 60,
-                  seconds % 60);
-    return text;
-}
 
 CLogTransferDlg::CLogTransferDlg(CRecorderLink& link, std::filesystem::path folder,
                                  const CTranslator& translator, QWidget* parent)

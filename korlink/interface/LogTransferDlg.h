@@ -90,8 +90,4 @@ private:
     QTimer* timer_;
 };
 
-// "%H:%M:%S" of the time from a directory entry's first to its last fix, both taken in the
-// first fix's year.
-std::string FlightDuration(const LogDirectoryEntry& entry);
-
 } // namespace korlink

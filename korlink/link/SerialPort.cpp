@@ -155,6 +155,7 @@ bool CSerialPort::SetSpeed(unsigned speed) {
         return false;
     DrainOutput();
     std::this_thread::sleep_for(kSpeedChangeSettle);
+    ++speedChanges_;
     if (::cfsetspeed(&settings, *rate) != 0 || ::tcsetattr(fd_, TCSANOW, &settings) != 0)
         return false;
     speed_ = speed;

@@ -46,6 +46,8 @@ public:
                   std::chrono::milliseconds pause = std::chrono::milliseconds{0});
 
     const std::string& Device() const { return device_; }
+    // How many speed changes (each with its settle time) the port has made.
+    unsigned SpeedChanges() const { return speedChanges_; }
     PortError LastError() const { return lastError_; }
 
 private:
@@ -57,6 +59,7 @@ private:
     unsigned speed_ = 0;
     unsigned readConstantMs_ = 0;
     unsigned writeConstantMs_ = 0;
+    unsigned speedChanges_ = 0;
     PortError lastError_ = PortError::None;
     LineTrace trace_;
 };

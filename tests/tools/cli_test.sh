@@ -36,6 +36,14 @@ grep -q '^COM1 .*recorder answers' "$work/out"
 expect 0 info
 grep -q '^Recorder id      Q0YA (serial 1234)' "$work/out"
 
+expect 0 list -o "$work/flights"
+grep -q '^ 3  2003-12-05' "$work/out"
+expect 0 download 3 -o "$work/flights"
+grep -q "written to $work/flights/3C5Q0YA1.KOR  security: OK" "$work/out"
+expect 0 download --new -o "$work/flights"
+[ "$(ls "$work/flights" | wc -l)" -eq 3 ] || { ls "$work/flights"; exit 1; }
+expect 6 download --date 17.04 -o "$work/flights"
+
 # The recorder holds flights: nothing changes without --yes.
 expect 3 config set --glider LS8
 grep -q 'destroy the 3 log(s)' "$work/out"

@@ -25,6 +25,8 @@ Command AddConnectCommand(CLI::App& app, const GlobalOptions& options);
 Command AddInfoCommand(CLI::App& app, const GlobalOptions& options);
 Command AddConfigCommand(CLI::App& app, const GlobalOptions& options);
 Command AddGpsOffCommand(CLI::App& app, const GlobalOptions& options);
+Command AddListCommand(CLI::App& app, const GlobalOptions& options);
+Command AddDownloadCommand(CLI::App& app, const GlobalOptions& options);
 Command AddConvertCommand(CLI::App& app, const GlobalOptions& options);
 Command AddValidateCommand(CLI::App& app, const GlobalOptions& options);
 Command AddIgcInfoCommand(CLI::App& app);

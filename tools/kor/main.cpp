@@ -34,6 +34,8 @@ int main(int argc, char** argv) {
         kor::AddInfoCommand(app, options),
         kor::AddConfigCommand(app, options),
         kor::AddGpsOffCommand(app, options),
+        kor::AddListCommand(app, options),
+        kor::AddDownloadCommand(app, options),
         kor::AddConvertCommand(app, options),
         kor::AddValidateCommand(app, options),
         kor::AddIgcInfoCommand(app),
