@@ -16,15 +16,6 @@ namespace {
 
 using namespace std::chrono;
 
-class Silent : public korlink::DownloadProgress {
-public:
-    void AreaStarted(std::uint32_t) override {}
-    void BlockDone(std::uint32_t) override {}
-    void FixDataComplete() override {}
-    void Failed(std::uint32_t) override {}
-    void Finished() override {}
-};
-
 // Real pauses, added up.
 class TimedPauses : public korlink::QuietOperation {
 public:
@@ -75,7 +66,7 @@ int main() {
     const auto before = simulator.Counters();
     const auto speedChangesBefore = link.Port().SpeedChanges();
     korlink::StoredLog log;
-    Silent progress;
+    korlink::DownloadProgress progress;
     const auto start = steady_clock::now();
     const auto outcome = korlink::DownloadFlight(link, log, 1, progress);
     const duration<double> elapsed = steady_clock::now() - start;

@@ -8,11 +8,8 @@
 namespace navpoints {
 namespace {
 
-constexpr double kRadiansPerDegree = 0.017453292519444445;
-constexpr double kDegreesPerRadian = 57.29577951471995;
 constexpr double kMilesPerDegree = 69.09332474;
 constexpr double kKilometresPerDegree = 111.1949267;
-constexpr double kNauticalMilesPerDegree = 60.0;
 
 constexpr double kSamePlaceKilometres = 0.05;
 constexpr double kSamePlaceMetres = 3.0;

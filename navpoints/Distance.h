@@ -4,6 +4,11 @@ namespace navpoints {
 
 class Navpoint;
 
+// The angle and distance constants every computation of the toolset shares.
+inline constexpr double kRadiansPerDegree = 0.017453292519444445;
+inline constexpr double kDegreesPerRadian = 57.29577951471995;
+inline constexpr double kNauticalMilesPerDegree = 60.0;
+
 // A great-circle distance in the three units the toolset shows.
 struct Distances {
     double miles = 0;

@@ -1,5 +1,6 @@
 #include "ConfigDlg.h"
 
+#include "ControlNames.h"
 #include "DialogTranslation.h"
 #include "Messages.h"
 #include "RecorderInfoDlg.h"
@@ -59,19 +60,17 @@ CConfigDlg::CConfigDlg(const RecorderConfig& config, const RecorderStatus& statu
     setObjectName(QStringLiteral("CConfigDlg"));
     setWindowTitle(QStringLiteral("Norvane Configuration: S/N ") + QStringLiteral(" ") +
                    QString::fromStdString(config.RecorderId()));
-    const std::pair<QWidget*, const char*> names[] = {{pilot_, "pilot"},
-                                                      {glider_, "glider"},
-                                                      {compId_, "compId"},
-                                                      {units_, "units"},
-                                                      {enroute_, "enroute"},
-                                                      {arrival_, "arrival"},
-                                                      {radii_, "radii"},
-                                                      {approachRadius_, "approachRadius"},
-                                                      {arrivalRadius_, "arrivalRadius"},
-                                                      {transfer_, "transfer"},
-                                                      {info_, "info"}};
-    for (const auto& [widget, name] : names)
-        widget->setObjectName(QString::fromLatin1(name));
+    NameControls({{pilot_, "pilot"},
+                  {glider_, "glider"},
+                  {compId_, "compId"},
+                  {units_, "units"},
+                  {enroute_, "enroute"},
+                  {arrival_, "arrival"},
+                  {radii_, "radii"},
+                  {approachRadius_, "approachRadius"},
+                  {arrivalRadius_, "arrivalRadius"},
+                  {transfer_, "transfer"},
+                  {info_, "info"}});
     pilot_->setMaxLength(25);
     glider_->setMaxLength(10);
     compId_->setMaxLength(4);

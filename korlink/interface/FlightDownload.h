@@ -15,17 +15,18 @@ class CRecorderLink;
 
 // What a flight download reports as it goes, in the order it happens: each block area starts
 // with its total length, each block reports the bytes done in that area, the fix data
-// completes, and the download ends finished or failed with its status code.
+// completes, and the download ends finished or failed with its status code. The base class
+// watches nothing.
 class DownloadProgress {
 public:
     virtual ~DownloadProgress() = default;
     // The recorder's identity, read before any area is opened.
     virtual void IdentityRead(const RecorderConfig&) {}
-    virtual void AreaStarted(std::uint32_t total) = 0;
-    virtual void BlockDone(std::uint32_t done) = 0;
-    virtual void FixDataComplete() = 0;
-    virtual void Failed(std::uint32_t status) = 0;
-    virtual void Finished() = 0;
+    virtual void AreaStarted(std::uint32_t /*total*/) {}
+    virtual void BlockDone(std::uint32_t /*done*/) {}
+    virtual void FixDataComplete() {}
+    virtual void Failed(std::uint32_t /*status*/) {}
+    virtual void Finished() {}
 };
 
 // What came of a download besides its status.

@@ -16,16 +16,6 @@ using korlink::Library;
 namespace korlink {
 namespace {
 
-// Progress that nobody watches: a host without a screen.
-class NoProgress : public DownloadProgress {
-public:
-    void AreaStarted(std::uint32_t) override {}
-    void BlockDone(std::uint32_t) override {}
-    void FixDataComplete() override {}
-    void Failed(std::uint32_t) override {}
-    void Finished() override {}
-};
-
 std::filesystem::path FolderOf(const char* folder) {
     return folder ? folder : "";
 }
@@ -51,7 +41,7 @@ SingleFlight DownloadAndSave(CRecorderLink& link, const LogDirectoryEntry& entry
         window->show();
         progress = std::move(window);
     } else {
-        progress = std::make_unique<NoProgress>();
+        progress = std::make_unique<DownloadProgress>();
     }
     const auto outcome = DownloadFlight(link, log, flight, *progress);
     if (outcome.status != KOR_OK)

@@ -1,5 +1,6 @@
 #include "LogTransferDlg.h"
 
+#include "ControlNames.h"
 #include "DialogTranslation.h"
 #include "Messages.h"
 #include "RecorderConfiguration.h"
@@ -51,17 +52,15 @@ CLogTransferDlg::CLogTransferDlg(CRecorderLink& link, std::filesystem::path fold
       transfer_(new QPushButton(QStringLiteral("&Transfer"))),
       close_(new QPushButton(QStringLiteral("Close"))), timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("CLogTransferDlg"));
-    const std::pair<QWidget*, const char*> names[] = {{autoTransfer_, "autoTransfer"},
-                                                      {pilot_, "pilot"},
-                                                      {destination_, "destination"},
-                                                      {changeDestination_, "changeDestination"},
-                                                      {list_, "list"},
-                                                      {status_, "status"},
-                                                      {bar_, "progress"},
-                                                      {transfer_, "transfer"},
-                                                      {close_, "close"}};
-    for (const auto& [widget, name] : names)
-        widget->setObjectName(QString::fromLatin1(name));
+    NameControls({{autoTransfer_, "autoTransfer"},
+                  {pilot_, "pilot"},
+                  {destination_, "destination"},
+                  {changeDestination_, "changeDestination"},
+                  {list_, "list"},
+                  {status_, "status"},
+                  {bar_, "progress"},
+                  {transfer_, "transfer"},
+                  {close_, "close"}});
     chooseFolder = [this](QWidget* parentWidget) -> std::optional<std::filesystem::path> {
         const QString chosen = QFileDialog::getExistingDirectory(
             parentWidget, Tr("Select destination for flight logs"), FirstRemovableVolume());

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 namespace kor {
@@ -62,17 +63,22 @@ std::optional<std::string> StoredName(const fs::path& folder, const LogDirectory
     return korlink::FindStoredLogByStartTime(folder, korlink::FirstFixOf(entry), recorderId);
 }
 
-int List(const GlobalOptions& options, const fs::path& folder) {
+// Connects, reads the recorder's flights and runs `body` on them; the exit code of connecting
+// or reading when either fails.
+int WithFlights(const GlobalOptions& options,
+                const std::function<int(korlink::CRecorderLink&, const RecorderFlights&)>& body) {
     Session session(options);
     if (!session.IsConnected())
         return session.Status();
     const auto flights = ReadFlights(session.Link());
-    if (!flights)
-        return KOR_NO_LOGS;
+    return flights ? body(session.Link(), *flights) : static_cast<int>(KOR_NO_LOGS);
+}
+
+int List(const fs::path& folder, const RecorderFlights& flights) {
     std::printf(" #  Date        Start     Duration  Fixes   In %s\n", folder.c_str());
-    for (std::size_t i = 0; i < flights->entries.size(); ++i) {
-        const auto& entry = flights->entries[i];
-        const auto stored = StoredName(folder, entry, flights->recorderId);
+    for (std::size_t i = 0; i < flights.entries.size(); ++i) {
+        const auto& entry = flights.entries[i];
+        const auto stored = StoredName(folder, entry, flights.recorderId);
         std::printf("%2zu  %s  %s  %s  ~%-6u %s\n", i + 1, DateText(entry).c_str(),
                     StartText(entry).c_str(), korlink::FlightDuration(entry).c_str(),
                     entry.RecordCount(), stored ? stored->c_str() : "-");
@@ -147,27 +153,19 @@ std::uint32_t DownloadOne(korlink::CRecorderLink& link, const RecorderFlights& f
     return saved.status;
 }
 
-int Download(const GlobalOptions& options, const DownloadChoice& choice) {
-    const fs::path folder = choice.folder.empty() ? DefaultFlightFolder() : fs::path(choice.folder);
-    std::error_code error;
-    fs::create_directories(folder, error);
-    Session session(options);
-    if (!session.IsConnected())
-        return session.Status();
-    const auto flights = ReadFlights(session.Link());
-    if (!flights)
-        return KOR_NO_LOGS;
-    const auto chosen = ChooseFlights(choice, *flights, folder);
+int Download(korlink::CRecorderLink& link, const RecorderFlights& flights,
+             const DownloadChoice& choice, const fs::path& folder) {
+    const auto chosen = ChooseFlights(choice, flights, folder);
     if (!chosen)
         return KOR_NO_LOGS;
     if (chosen->empty())
         std::printf("Every flight is already in %s\n", folder.c_str());
     std::uint32_t result = KOR_OK;
     for (const int n : *chosen) {
-        const auto status = DownloadOne(session.Link(), *flights, n, folder);
+        const auto status = DownloadOne(link, flights, n, folder);
         if (result == KOR_OK)
             result = status;
-        if (status == KOR_COMMUNICATION_ERROR || session.Link().Operation().IsCancelled())
+        if (status == KOR_COMMUNICATION_ERROR || link.Operation().IsCancelled())
             break;
     }
     return static_cast<int>(result);
@@ -181,7 +179,10 @@ Command AddListCommand(CLI::App& app, const GlobalOptions& options) {
     list->add_option("-o,--folder", *folder,
                      "where stored logs are looked for (default ~/KOR/Flights)");
     return {list, [&options, folder] {
-                return List(options, folder->empty() ? DefaultFlightFolder() : fs::path(*folder));
+                const fs::path where = folder->empty() ? DefaultFlightFolder() : fs::path(*folder);
+                return WithFlights(options, [&](korlink::CRecorderLink&, const RecorderFlights& f) {
+                    return List(where, f);
+                });
             }};
 }
 
@@ -201,7 +202,14 @@ Command AddDownloadCommand(CLI::App& app, const GlobalOptions& options) {
                     std::fprintf(stderr, "%s", download->help().c_str());
                     return 1;
                 }
-                return Download(options, *choice);
+                const fs::path folder =
+                    choice->folder.empty() ? DefaultFlightFolder() : fs::path(choice->folder);
+                std::error_code error;
+                fs::create_directories(folder, error);
+                return WithFlights(
+                    options, [&](korlink::CRecorderLink& link, const RecorderFlights& flights) {
+                        return Download(link, flights, *choice, folder);
+                    });
             }};
 }
 

@@ -8,10 +8,10 @@
 namespace vantrel {
 namespace {
 
-constexpr double kRadiansPerDegree = 0.017453292519444445;
-constexpr double kDegreesPerRadian = 57.29577951471995;
+using navpoints::kDegreesPerRadian;
+using navpoints::kNauticalMilesPerDegree;
+using navpoints::kRadiansPerDegree;
 constexpr double kFullCircle = 6.283185307;
-constexpr double kNauticalMilesPerDegree = 60.0;
 // Below this longitude difference a-b counts as running north-south.
 constexpr double kVerticalTolerance = 1e-8;
 // A computed crossing may lie this far outside a segment's range and still count as on it.
