@@ -152,7 +152,9 @@ uint32_t KORGetLogs(const ConnectionDescriptor* connection, const char* folder, 
         if (out) {
             const auto& written = dialog.WrittenPaths();
             for (const auto& path : written) {
-                if (out->count >= std::size(out->paths))
+                static_assert(std::size(LogPathList{}.paths) ==
+                              korlink::CLogTransferDlg::kReportedPaths);
+                if (out->count >= korlink::CLogTransferDlg::kReportedPaths)
                     break;
                 korlink::CopyToBuffer(out->paths[out->count++], sizeof out->paths[0], path);
             }

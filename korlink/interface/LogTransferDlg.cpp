@@ -261,6 +261,13 @@ void CLogTransferDlg::Transfer(int row) {
             SetRowStatus(row, translator_.Translate("Write Error"), false);
         } else {
             written_.push_back(InFolder(folder_, saved.name).string());
+            if (written_.size() == kReportedPaths + 1) {
+                wait.reset();
+                ShowInformation(this, WithNumber(translator_.Translate(
+                                                     "The logs are written, but only the first %d "
+                                                     "are passed back to the program."),
+                                                 kReportedPaths));
+            }
             std::string status = translator_.Translate("Written to ") + saved.name;
             // A flight whose fix blocks failed is still written; say how much of it arrived.
             if (!outcome.fixDataComplete)

@@ -26,6 +26,8 @@ class CTranslator;
 class CLogTransferDlg : public QDialog, private DownloadProgress {
 public:
     static constexpr unsigned kResourceId = 1001;
+    // The caller's list of written logs has room for this many paths.
+    static constexpr std::size_t kReportedPaths = 10;
 
     CLogTransferDlg(CRecorderLink& link, std::filesystem::path folder,
                     const CTranslator& translator, QWidget* parent = nullptr);
