@@ -1,8 +1,11 @@
 // The navpoint, task and declaration exports of libkorlink.so against a simulated recorder, in a
 // process without a screen.
+#include "RecorderWithFlights.h"
 #include "RecorderWithNavpoints.h"
 #include "SimulatedRecorder.h"
+#include "TemporaryFolder.h"
 #include "korlink/korlink.h"
+#include "logfiles/StoredLog.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -81,6 +84,27 @@ TEST(RecorderExports, SiteNameTasksAndDeclaration) {
     EXPECT_EQ(std::strlen(first), 18u) << first;
     EXPECT_EQ(first[2], '/');
     EXPECT_STREQ(second, "00/00/00  00:00:00");
+}
+
+TEST(RecorderExports, DownloadedFlightsCarryTheNavpointsRead) {
+    SimulatedRecorder recorder(korlink::test::RecorderWithFlights({{3, 12, 5}}));
+    korlink::test::TemporaryFolder folder;
+    LogResult result{};
+    ASSERT_EQ(KORGetLog(&kQuiet, folder.Path().c_str(), 1, &result), uint32_t{KOR_OK});
+    korlink::StoredLog log;
+    ASSERT_EQ(log.Load(result.path), korlink::LogFileStatus::Ok);
+    NavpointRecord records[250];
+    std::uint32_t count = 0;
+    char site[33] = {};
+    ASSERT_EQ(KORGetWaypoints(&kQuiet, 250, records, &count, site), uint32_t{KOR_OK});
+    EXPECT_EQ(log.SiteName(), site);
+    ASSERT_EQ(log.Navpoints().size(), count);
+    ASSERT_GT(count, 1u);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        EXPECT_EQ(log.Navpoints()[i].id, records[i].id);
+        EXPECT_EQ(log.Navpoints()[i].name, records[i].name);
+        EXPECT_FLOAT_EQ(log.Navpoints()[i].latitude, static_cast<float>(records[i].latitude));
+    }
 }
 
 TEST(RecorderExports, SetWaypointsReportsWhatReachedTheRecorder) {
