@@ -14,6 +14,7 @@ namespace navpoints {
 namespace {
 
 constexpr double kMetresPerFoot = 0.30478513;
+constexpr std::string_view kSiteComment = "** Site : ";
 
 enum class LineKind { Navpoint, Passed, EndOfData };
 
@@ -186,8 +187,21 @@ std::string NavpointLine(const Navpoint& navpoint) {
            LineSafe(navpoint.Remark(), false);
 }
 
+std::optional<std::string> ReadNavpointFileSiteName(std::istream& in) {
+    std::string line;
+    while (std::getline(in, line) && line.starts_with("**")) {
+        if (line.starts_with(kSiteComment)) {
+            line.erase(0, kSiteComment.size());
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            return line;
+        }
+    }
+    return std::nullopt;
+}
+
 std::string NavpointFileText(const NavpointList& list, std::string_view siteName) {
-    std::string text = "**\n** Site : " + LineSafe(siteName, false) + "\n**\n";
+    std::string text = "**\n" + std::string(kSiteComment) + LineSafe(siteName, false) + "\n**\n";
     for (const Navpoint* navpoint : list.InOrder())
         (text += NavpointLine(*navpoint)) += '\n';
     return text;

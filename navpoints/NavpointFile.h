@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <istream>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,10 @@ constexpr std::size_t kMaxNavpointLineLength = 255;
 int ReadNavpoints(std::istream& in, NavpointList& list);
 // As above from a file; 0 when it cannot be opened.
 int ReadNavpointFile(const std::filesystem::path& path, NavpointList& list);
+
+// The site name of the "** Site : " line among the comment lines that open a file; nothing
+// when there is none.
+std::optional<std::string> ReadNavpointFileSiteName(std::istream& in);
 
 // The file text: three comment lines naming the site, then one line per navpoint in list order.
 std::string NavpointFileText(const NavpointList& list, std::string_view siteName);

@@ -3,15 +3,17 @@
 #include "Translator.h"
 #include "korlink/korlink.h"
 #include "link/RecorderLink.h"
-#include "navpoints/RecorderSites.h"
+#include "navpoints/RecorderMemory.h"
+#include "navpoints/RecorderSiteLink.h"
 
 #include <cstdint>
 #include <exception>
 
 namespace korlink {
 
-// The library's process-wide state: its language table and its one recorder link. Exports are
-// called one at a time from one thread, so it needs no lock.
+// The library's process-wide state: its language table, its one recorder link and the
+// recorder's navpoints, tasks and declaration as last read or sent. Exports are called one at a
+// time from one thread, so it needs no lock.
 class Library {
 public:
     static Library& Instance();
@@ -19,9 +21,13 @@ public:
     CTranslator& Translator() { return translator_; }
     CRecorderLink& Link() { return link_; }
     std::string Tr(std::string_view text) const { return translator_.Translate(text); }
-    // The recorder's navpoints, tasks and declaration for the site dialogs: none until the
-    // recorder transfer provides it.
-    RecorderSites* Sites() { return nullptr; }
+    RecorderMemory& Memory() { return memory_; }
+    // The recorder's navpoints, tasks and declaration for the site dialogs, reached through
+    // `connection`.
+    RecorderSites* Sites(const ConnectionDescriptor& connection) {
+        sites_.SetConnection(connection);
+        return &sites_;
+    }
 
     // True when the host runs a Qt widget application, so that the library may show dialogs.
     static bool HasGui();
@@ -36,6 +42,8 @@ private:
 
     CTranslator translator_;
     CRecorderLink link_;
+    RecorderMemory memory_;
+    CRecorderSiteLink sites_{*this};
 };
 
 // Runs an export body; nothing it throws crosses the C boundary: an exception becomes

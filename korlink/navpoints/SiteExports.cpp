@@ -37,13 +37,13 @@ std::uint32_t EditWaypoints(const char* title, std::int32_t count, std::int32_t 
     return KOR_OK;
 }
 
-std::uint32_t ManageSites(const char* folder) {
+std::uint32_t ManageSites(const ConnectionDescriptor& connection, const char* folder) {
     if (!folder)
         return KOR_FILE_OPEN_FAILED;
     if (!Library::HasGui())
         return KOR_CANCELLED;
     Library& library = Library::Instance();
-    CSiteManagerDlg manager(folder, library.Sites(), library.Translator());
+    CSiteManagerDlg manager(folder, library.Sites(connection), library.Translator());
     manager.exec();
     return KOR_OK;
 }
@@ -70,7 +70,7 @@ uint32_t KORManageSites(const ConnectionDescriptor* connection, const char* fold
         if (!connection)
             return KOR_INVALID_PORT;
         Library::Instance().Translator().Apply(connection->language);
-        return korlink::ManageSites(folder);
+        return korlink::ManageSites(*connection, folder);
     });
 }
 

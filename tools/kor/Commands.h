@@ -29,6 +29,12 @@ Command AddListCommand(CLI::App& app, const GlobalOptions& options);
 Command AddDownloadCommand(CLI::App& app, const GlobalOptions& options);
 Command AddConvertCommand(CLI::App& app, const GlobalOptions& options);
 Command AddValidateCommand(CLI::App& app, const GlobalOptions& options);
+Command AddNavpointsCommand(CLI::App& app, const GlobalOptions& options);
+Command AddTasksCommand(CLI::App& app, const GlobalOptions& options);
+Command AddTaskCommand(CLI::App& app, const GlobalOptions& options);
+Command AddDeclareCommand(CLI::App& app, const GlobalOptions& options);
+Command AddDeclarationCommand(CLI::App& app, const GlobalOptions& options);
+Command AddSiteNameCommand(CLI::App& app, const GlobalOptions& options);
 Command AddIgcInfoCommand(CLI::App& app);
 Command AddAirspaceCommand(CLI::App& app);
 

@@ -38,6 +38,12 @@ int main(int argc, char** argv) {
         kor::AddDownloadCommand(app, options),
         kor::AddConvertCommand(app, options),
         kor::AddValidateCommand(app, options),
+        kor::AddNavpointsCommand(app, options),
+        kor::AddTasksCommand(app, options),
+        kor::AddTaskCommand(app, options),
+        kor::AddDeclareCommand(app, options),
+        kor::AddDeclarationCommand(app, options),
+        kor::AddSiteNameCommand(app, options),
         kor::AddIgcInfoCommand(app),
         kor::AddAirspaceCommand(app),
         // clang-format on

@@ -8,10 +8,6 @@
 namespace korsim {
 namespace {
 
-constexpr std::size_t kSiteBlock = 32;
-constexpr std::size_t kCountsPayload = 10;
-constexpr std::size_t kDeclarationPayload = 75;
-
 void Copy(korlink::ByteView from, std::span<std::uint8_t> to) {
     std::copy_n(from.begin(), std::min(from.size(), to.size()), to.begin());
 }
@@ -59,26 +55,13 @@ void StoreFlights(RecorderModel& model, const Site& site,
         model.directory.insert(model.directory.end(), record.begin(), record.end());
     }
 
-    Bytes siteArea(kSiteBlock, 0);
-    std::copy_n(site.name.begin(), std::min(site.name.size(), kSiteBlock), siteArea.begin());
-    for (const auto& navpoint : site.navpoints) {
-        const auto record = EncodeNavpointRecord(navpoint);
-        siteArea.insert(siteArea.end(), record.begin(), record.end());
-    }
-    model.areas[kSiteArea] = std::move(siteArea);
-
-    Bytes counts(kCountsPayload, 0);
-    counts[0] = static_cast<std::uint8_t>(site.navpoints.size() >> 8);
-    counts[1] = static_cast<std::uint8_t>(site.navpoints.size());
-    counts[2] = 48;
-    counts[3] = kSiteBlock;
-    model.records['c'] = counts;
-
+    LogTime declared{};
+    std::vector<std::uint8_t> task;
     if (!flights.empty()) {
-        auto declaration = EncodeDeclaration(flights.back().declared, flights.back().task, site);
-        declaration.resize(kDeclarationPayload, 0);
-        model.records['d'] = std::move(declaration);
+        declared = flights.back().declared;
+        task = flights.back().task;
     }
+    model.StoreNavpoints(MemoryOfSite(site, declared, std::move(task)));
     model.signsFlights = true;
 }
 
@@ -92,6 +75,9 @@ std::optional<korlink::StoredLog> DownloadedLog(const RecorderModel& model, int 
     auto& header = log.Header();
     log.SetDownloadLengths(static_cast<std::uint32_t>(fixData->second.size()));
     header.navpointCount = static_cast<std::uint32_t>(counts[0] << 8 | counts[1]);
+    // As the download does: a count a stored log cannot hold is taken as none.
+    if (header.navpointCount > korlink::StoredLogHeader::kMaxNavpointCount)
+        header.navpointCount = 0;
     header.navpointRecordSize = counts[2];
     header.siteLength = counts[3];
     if (!log.FitsImage())

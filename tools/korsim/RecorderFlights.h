@@ -10,9 +10,9 @@
 namespace korsim {
 
 // Stores flights in the recorder: their fix data as areas 1..n (the most recent flight first,
-// as the directory lists them), the directory, the counts record c, the declaration record d
-// of the most recent flight's task, and the site with its navpoint list as area 130. From then
-// on the recorder signs each flight it is asked for. `flights` is in the order flown.
+// as the directory lists them), the directory, and the site as its navpoint memory with the
+// most recent flight's task as task 0 and as the declaration. From then on the recorder signs
+// each flight it is asked for. `flights` is in the order flown.
 void StoreFlights(RecorderModel& model, const Site& site, std::span<const GeneratedFlight> flights);
 
 // Flights on consecutive days from `seed` on, each of `fixes` fixes.

@@ -171,9 +171,12 @@ Bytes EncodeDeclaration(const LogTime& declared, std::span<const std::uint8_t> t
     Bytes block(69, 0);
     std::copy(declared.begin(), declared.end(), block.begin());
     for (std::size_t i = 0; i < task.size() && i < 9; ++i) {
-        const auto& point = site.navpoints.at(task[i] - 1u);
         const auto entry = 6 + 7 * i;
         block[entry] = task[i];
+        // A number that names no navpoint of the list is declared without a position.
+        if (task[i] == 0 || task[i] > site.navpoints.size())
+            continue;
+        const auto& point = site.navpoints[task[i] - 1u];
         PutDeclaredAngle(block, entry + 1, point.latitude);
         PutDeclaredAngle(block, entry + 4, point.longitude);
     }

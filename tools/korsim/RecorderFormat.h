@@ -30,7 +30,8 @@ Bytes EncodeDirectoryRecord(const LogTime& first, const LogTime& last, std::uint
 // A 48-byte navpoint record.
 Bytes EncodeNavpointRecord(const SiteNavpoint& navpoint);
 
-// The 69-byte declaration block of a task of navpoint numbers into the site's list.
+// The 69-byte declaration block of a task of navpoint numbers (1-based positions in the site's
+// list).
 Bytes EncodeDeclaration(const LogTime& declared, std::span<const std::uint8_t> task,
                         const Site& site);
 

@@ -6,6 +6,8 @@
 #include "interface/RecorderConfig.h"
 #include "link/Commands.h"
 
+#include <ctime>
+
 namespace korsim {
 namespace {
 
@@ -35,6 +37,17 @@ Bytes DefaultStatus() {
     const std::string version = "V1.23 ";
     std::copy(version.begin(), version.end(), status.begin() + 9);
     return status;
+}
+
+constexpr double kMetresPerDegree = 111194.9;
+
+LogTime UtcNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+    ::gmtime_r(&now, &utc);
+    return {static_cast<std::uint8_t>(utc.tm_year % 100), static_cast<std::uint8_t>(utc.tm_mon + 1),
+            static_cast<std::uint8_t>(utc.tm_mday),       static_cast<std::uint8_t>(utc.tm_hour),
+            static_cast<std::uint8_t>(utc.tm_min),        static_cast<std::uint8_t>(utc.tm_sec)};
 }
 
 } // namespace
@@ -90,6 +103,11 @@ bool RecorderModel::AcceptLine(std::string_view line) {
             return false;
         records['x'] = changed->Encode();
         EraseFlights();
+    } else if (IsNavpointLine(line)) {
+        auto memory = navpointMemory;
+        if (!ApplyNavpointLine(memory, line, UtcNow()))
+            return false;
+        StoreNavpoints(std::move(memory));
     }
     receivedLines.emplace_back(line);
     return true;
@@ -112,6 +130,25 @@ std::size_t RecorderModel::FlightCount() const {
 
 void RecorderModel::ClearNavpoints() {
     ++navpointClears;
+    auto memory = navpointMemory;
+    memory.site.navpoints.clear();
+    StoreNavpoints(std::move(memory));
+}
+
+void RecorderModel::StoreNavpoints(NavpointMemory memory) {
+    navpointMemory = std::move(memory);
+    areas[korlink::command::kSiteArea] = SiteArea(navpointMemory);
+    records['c'] = CountsRecord(navpointMemory);
+    records['t'] = TaskRecord(navpointMemory);
+    records['d'] = DeclarationRecord(navpointMemory);
+}
+
+void RecorderModel::MoveNavpoint(std::size_t number, double metres) {
+    auto memory = navpointMemory;
+    if (number == 0 || number > memory.site.navpoints.size())
+        return;
+    memory.site.navpoints[number - 1].latitude += metres / kMetresPerDegree;
+    StoreNavpoints(std::move(memory));
 }
 
 } // namespace korsim

@@ -104,17 +104,8 @@ void RecorderProtocol::HandleLine(const std::string& line, std::vector<Transmiss
     counters_.commands.push_back(line);
     switch (mode_) {
     case RecorderMode::Download:
-        if (faults_.ignoredLines > 0) {
-            --faults_.ignoredLines;
-            return;
-        }
-        if (!model_.AcceptLine(line))
-            return;
-        if (faults_.unacknowledgedLines > 0) {
-            --faults_.unacknowledgedLines;
-            return;
-        }
-        SendFramed(XorOf(AsBytes(line)), FixedText("OK\r\n", 6), kDataLineReply, out);
+        if (TakeDataLine(line))
+            SendFramed(XorOf(AsBytes(line)), FixedText("OK\r\n", 6), kDataLineReply, out);
         return;
     case RecorderMode::Command:
         HandleModeCommand(line, out);
@@ -127,6 +118,30 @@ void RecorderProtocol::HandleLine(const std::string& line, std::vector<Transmiss
     case RecorderMode::Block:
         return;
     }
+}
+
+bool RecorderProtocol::TakeDataLine(const std::string& line) {
+    ++counters_.dataLines;
+    if (faults_.silentFromLine > 0 && counters_.dataLines >= faults_.silentFromLine)
+        return false;
+    if (faults_.ignoredLines > 0) {
+        --faults_.ignoredLines;
+        return false;
+    }
+    if (faults_.unappliedLines > 0) {
+        --faults_.unappliedLines;
+        return true;
+    }
+    if (!model_.AcceptLine(line))
+        return false;
+    if (faults_.movedNavpoint > 0 &&
+        line.starts_with("C," + std::to_string(faults_.movedNavpoint) + ","))
+        model_.MoveNavpoint(faults_.movedNavpoint, faults_.movedMetres);
+    if (faults_.unacknowledgedLines > 0) {
+        --faults_.unacknowledgedLines;
+        return false;
+    }
+    return true;
 }
 
 bool RecorderProtocol::HandleModeCommand(const std::string& line, std::vector<Transmission>& out) {

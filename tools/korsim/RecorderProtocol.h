@@ -18,6 +18,10 @@ struct Faults {
     std::size_t shortDirectoryBy = 0;  // the directory body is sent this many bytes short
     unsigned unacknowledgedLines = 0;  // the next n data lines are taken but not answered
     unsigned ignoredLines = 0;         // the next n data lines are neither taken nor answered
+    unsigned unappliedLines = 0;       // the next n data lines are answered but not taken
+    unsigned silentFromLine = 0;       // data line k (1-based) and all after it go unanswered
+    std::size_t movedNavpoint = 0;     // navpoint n (1-based) is stored `movedMetres` further north
+    double movedMetres = 0;
 };
 
 enum class RecorderMode { Undetermined, Command, Upload, Download, Block };
@@ -33,6 +37,7 @@ struct ProtocolCounters {
     unsigned blocksSent = 0;           // blocks sent, repeats included
     unsigned blockRepeats = 0;         // 3, 7 requests
     std::vector<std::string> commands; // text commands and data lines, without "\r"
+    unsigned dataLines = 0;            // lines received in download mode
 };
 
 // The recorder's side of the command protocol, fed one received byte at a time. It listens
@@ -57,6 +62,8 @@ private:
     void ReceiveBlockCommand(std::uint8_t byte, std::vector<Transmission>& out);
     void Interrupt(std::vector<Transmission>& out);
     void HandleLine(const std::string& line, std::vector<Transmission>& out);
+    // A line in download mode: false when it is not answered.
+    bool TakeDataLine(const std::string& line);
     bool HandleModeCommand(const std::string& line, std::vector<Transmission>& out);
     void HandleUploadCommand(const std::string& line, std::vector<Transmission>& out);
     void SendBlock(bool repeat, std::vector<Transmission>& out);

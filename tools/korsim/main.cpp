@@ -1,6 +1,7 @@
 // korsim: a simulated flight recorder on a pseudo-terminal, and fixtures made the way it makes
 // them (stored logs, signed IGC files).
 #include "FixtureCommands.h"
+#include "NavpointPreload.h"
 #include "RecorderFlights.h"
 #include "Simulator.h"
 
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <optional>
 
 namespace {
 
@@ -34,11 +36,24 @@ int WaitForStopSignal() {
     return signal;
 }
 
-// The recorder served on the pseudo-terminal: the default records with generated flights.
-korsim::RecorderModel ServedRecorder(unsigned seed, std::size_t flights, std::size_t fixes) {
+// The recorder served on the pseudo-terminal: the default records with generated flights, and
+// the navpoints of a navpoint file when one is given.
+std::optional<korsim::RecorderModel> ServedRecorder(unsigned seed, std::size_t flights,
+                                                    std::size_t fixes,
+                                                    const std::string& navpointFile) {
     auto model = korsim::RecorderModel::Minimal();
     const auto site = korsim::GenerateSite(seed);
     korsim::StoreFlights(model, site, korsim::GenerateFlights(site, seed, flights, fixes));
+    if (!navpointFile.empty()) {
+        auto preloaded = korsim::SiteFromNavpointFile(navpointFile);
+        if (!preloaded) {
+            std::cerr << "korsim: cannot read " << navpointFile << '\n';
+            return std::nullopt;
+        }
+        auto memory = model.navpointMemory;
+        memory.site = std::move(*preloaded);
+        model.StoreNavpoints(std::move(memory));
+    }
     return model;
 }
 
@@ -80,6 +95,7 @@ int main(int argc, char** argv) {
     unsigned seed = 1;
     std::size_t flights = 3;
     std::size_t fixes = 2400;
+    std::string navpointFile;
     app.add_option("--env-file", envFile, "also write KORLINK_COM1=<device> into this file");
     app.add_flag("--line-timing", options.lineTiming,
                  "pace every byte at the line rate of the speed in use");
@@ -89,10 +105,17 @@ int main(int argc, char** argv) {
                    "leave the first N interrupts unanswered");
     app.add_option("--silent-after", options.faults.silentAfterBytes,
                    "fall silent after sending N bytes");
+    app.add_option("--move-navpoint", options.faults.movedNavpoint,
+                   "store navpoint N, when it is sent, further north (see --move-metres)");
+    options.faults.movedMetres = 60;
+    app.add_option("--move-metres", options.faults.movedMetres,
+                   "how far --move-navpoint moves it (default 60)");
     app.add_option("--flights", flights, "number of stored flights (at most 16)")
         ->check(CLI::Range(0, 16));
     app.add_option("--fixes", fixes, "fixes per stored flight");
     app.add_option("--seed", seed, "flight generator seed");
+    app.add_option("--navpoints", navpointFile,
+                   "preload the recorder's navpoints (at most 500) from a navpoint file (.dat)");
     const korsim::FixtureCommand commands[] = {korsim::AddMakeLogCommand(app),
                                                korsim::AddSignIgcCommand(app)};
     CLI11_PARSE(app, argc, argv);
@@ -100,5 +123,8 @@ int main(int argc, char** argv) {
         if (command.subcommand->parsed())
             return command.run();
     }
-    return Serve(envFile, options, ServedRecorder(seed, flights, fixes));
+    auto model = ServedRecorder(seed, flights, fixes, navpointFile);
+    if (!model)
+        return 1;
+    return Serve(envFile, options, std::move(*model));
 }
