@@ -29,5 +29,7 @@ Command AddConvertCommand(CLI::App& app, const GlobalOptions& options);
 Command AddValidateCommand(CLI::App& app, const GlobalOptions& options);
 Command AddIgcInfoCommand(CLI::App& app);
 Command AddAirspaceCommand(CLI::App& app);
+Command AddAnalyzeCommand(CLI::App& app);
+Command AddTaskConfigCommand(CLI::App& app);
 
 } // namespace kor

@@ -38,6 +38,8 @@ int main(int argc, char** argv) {
         kor::AddValidateCommand(app, options),
         kor::AddIgcInfoCommand(app),
         kor::AddAirspaceCommand(app),
+        kor::AddAnalyzeCommand(app),
+        kor::AddTaskConfigCommand(app),
         // clang-format on
     };
 
