@@ -145,8 +145,10 @@ void FlightAnalysis::MarkTurnpointZones() {
             if (!flyingMet)
                 continue;
             const double distance = Distance(fix, turnpoint.position, kNauticalMiles);
-            fix.turnpoints.SetDistance(k, distance);
             if (distance <= turnpoint.radius + margin) {
+                // The distance is kept only where the mark is set: nothing reads it elsewhere,
+                // and a fix outside every zone then needs no turnpoint slots at all.
+                fix.turnpoints.SetDistance(k, distance);
                 fix.flags.Set(F::kOuterTurnpointRadius);
                 fix.turnpoints.SetMark(k, turnpoint.navpoint.Id());
                 if (distance <= turnpoint.radius)
