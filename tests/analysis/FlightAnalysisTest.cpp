@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace vantrel::test {
 namespace {
@@ -23,6 +24,14 @@ bool HasNote(const FlightAnalysis& flight, const std::string& text) {
     return std::any_of(flight.Notes().begin(), flight.Notes().end(), [&](const std::string& note) {
         return note.find(text) != std::string::npos;
     });
+}
+
+FlightBuilder CompletedFlight() {
+    FlightBuilder builder = TakeOff();
+    Via(builder, kAlpha);
+    Via(builder, kBravo);
+    Via(builder, kCharlie);
+    return Land(builder);
 }
 
 FlightAnalysis Analysed(const FlightBuilder& builder, const AnalysisTask& task = SiteTask(),
@@ -380,6 +389,16 @@ TEST(FlightAnalysis, ChecksAndDegenerateFlights) {
     EXPECT_TRUE(sameTime.Analyse(SiteTask(), navpoints, 1));
     for (const IgcFix& fix : sameTime.Fixes())
         EXPECT_TRUE(std::isfinite(fix.groundSpeed) && std::isfinite(fix.climbRate));
+
+    // Gate values a configuration file may hold: heights at the ends of their range, a radius
+    // that is no number.
+    AnalysisTask extreme = SiteTask();
+    extreme.startGate.top = std::numeric_limits<std::int32_t>::max();
+    extreme.finishGate.base = std::numeric_limits<std::int32_t>::min();
+    extreme.finishGate.radius = std::numeric_limits<double>::quiet_NaN();
+    FlightAnalysis odd = CompletedFlight().Build();
+    EXPECT_TRUE(odd.Analyse(extreme, navpoints, 1));
+    EXPECT_EQ(odd.Status(), 3); // never inside a finish cylinder without a radius
 
     // Turnpoints never reached, one not in the list at all: incomplete, nothing achieved.
     FlightBuilder local = TakeOff();

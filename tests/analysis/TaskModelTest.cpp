@@ -5,11 +5,13 @@
 #include "analysis/ArchiveBytes.h"
 #include "analysis/Gate.h"
 #include "analysis/IdList.h"
+#include "analysis/Interpolation.h"
 #include "analysis/TaskSettings.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <limits>
 #include <unistd.h>
 
 namespace vantrel::test {
@@ -81,6 +83,18 @@ TEST(Gate, GeometryAndLineCrossing) {
     Gate cylinder = gate;
     cylinder.type = Gate::kCylinder;
     EXPECT_FALSE(cylinder.Crosses(south, north, false));
+}
+
+TEST(Interpolation, CrossingTimesAndRounding) {
+    EXPECT_EQ(RoundHalfUp(2.5), 3);
+    EXPECT_EQ(RoundHalfUp(2.49), 2);
+    EXPECT_EQ(RoundHalfUp(-2.7), -2);
+    EXPECT_EQ(RoundHalfUp(std::numeric_limits<double>::quiet_NaN()), 0);
+    // A radius of 2 between distances 1.5 and 2.5, ten seconds apart: halfway.
+    EXPECT_EQ(InterpolatedTime(100, 110, 2.0, 1.5, 2.5), 105);
+    EXPECT_EQ(InterpolatedTime(100, 110, 2.0, 1.5, 1.9), 110); // held at 1
+    EXPECT_EQ(InterpolatedTime(100, 110, 5.0, 5.0, 5.0), 110); // equal values
+    EXPECT_EQ(InterpolatedTime(100, 107, 5.0, 4.0, 8.0), 102); // 1.75 rounds to 2
 }
 
 TEST(IdList, ParsesAndAppends) {

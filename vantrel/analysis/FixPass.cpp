@@ -71,7 +71,7 @@ void FlightAnalysis::RunFixPass() {
     bool highNoted = false;
     for (std::size_t i = 0; i < fixes.size(); ++i) {
         IgcFix& fix = fixes[i];
-        if (fix.engineNoiseLevel > 3 * statistics.engineNoiseBaseline)
+        if (fix.engineNoiseLevel > 3LL * statistics.engineNoiseBaseline)
             fix.flags.Set(F::kMotorOn);
         fix.correctedAltitude = fix.pressureAltitude + offset;
         if (!highNoted && fix.correctedAltitude > kHighAltitude) {
@@ -113,7 +113,7 @@ void FlightAnalysis::RunFixPass() {
 
 void FlightAnalysis::MarkGates(IgcFix& fix) const {
     if (run_.start) {
-        if (!run_.noAltitude && fix.correctedAltitude > run_.homeElevation + run_.startGate.top)
+        if (!run_.noAltitude && fix.correctedAltitude > AboveHome(run_.startGate.top))
             fix.flags.Set(F::kAboveStart);
         fix.distanceToStartCentre = Distance(fix, run_.startGate.centre, kNauticalMiles);
         if (fix.distanceToStartCentre <= run_.startGate.radius)
@@ -121,7 +121,7 @@ void FlightAnalysis::MarkGates(IgcFix& fix) const {
     }
     if (run_.finish) {
         if (!run_.noAltitude && run_.start &&
-            fix.correctedAltitude < run_.homeElevation + run_.finishGate.base)
+            fix.correctedAltitude < AboveHome(run_.finishGate.base))
             fix.flags.Set(F::kBelowFinish);
         fix.distanceToFinishCentre = Distance(fix, run_.finishGate.centre, kNauticalMiles);
         if (fix.distanceToFinishCentre <= run_.finishGate.radius)

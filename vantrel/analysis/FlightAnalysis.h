@@ -167,6 +167,11 @@ private:
 
     void Note(std::string text) { run_.notes.push_back(std::move(text)); }
     double Shown(double nauticalMiles) const;
+    // A gate height in feet above the home elevation, as an altitude; wide enough for any
+    // heights a configuration file holds.
+    long long AboveHome(std::int32_t height) const {
+        return static_cast<long long>(run_.homeElevation) + height;
+    }
 
     Run run_;
 };

@@ -89,7 +89,7 @@ std::optional<std::time_t> FlightAnalysis::FinishTimeAt(int index) const {
         return InterpolatedTime(previous.time, fix.time, gate.radius,
                                 previous.distanceToFinishCentre, fix.distanceToFinishCentre);
     if (previous.flags.Test(F::kBelowFinish))
-        return InterpolatedTime(previous.time, fix.time, run_.homeElevation + gate.base,
+        return InterpolatedTime(previous.time, fix.time, AboveHome(gate.base),
                                 previous.correctedAltitude, fix.correctedAltitude);
     return std::nullopt;
 }
@@ -117,7 +117,7 @@ std::time_t FlightAnalysis::StartTimeAt(int index) const {
     if (gate.IsLine())
         return gate.CrossingTime(previous, previous.time, fix, fix.time).value_or(fix.time);
     if (fix.flags.Test(F::kInStartCylinder) && previous.flags.Test(F::kInStartCylinder))
-        return InterpolatedTime(previous.time, fix.time, run_.homeElevation + gate.top,
+        return InterpolatedTime(previous.time, fix.time, AboveHome(gate.top),
                                 previous.correctedAltitude, fix.correctedAltitude);
     return InterpolatedTime(previous.time, fix.time, gate.radius, previous.distanceToStartCentre,
                             fix.distanceToStartCentre);
