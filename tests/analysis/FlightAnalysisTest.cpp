@@ -26,14 +26,6 @@ bool HasNote(const FlightAnalysis& flight, const std::string& text) {
     });
 }
 
-FlightBuilder CompletedFlight() {
-    FlightBuilder builder = TakeOff();
-    Via(builder, kAlpha);
-    Via(builder, kBravo);
-    Via(builder, kCharlie);
-    return Land(builder);
-}
-
 FlightAnalysis Analysed(const FlightBuilder& builder, const AnalysisTask& task = SiteTask(),
                         int unit = kNauticalMiles) {
     FlightAnalysis flight = builder.Build();
@@ -143,6 +135,7 @@ struct StartCase {
     void (*fly)(FlightBuilder&);
     bool startedAtGate;
     const char* note;
+    friend void PrintTo(const StartCase& c, std::ostream* out) { *out << c.name; }
 };
 
 Gate Cylinder() {
@@ -236,6 +229,7 @@ struct PenaltyCase {
     const char* name;
     double shortMiles; // statute miles beyond the navpoint radius
     const char* note;
+    friend void PrintTo(const PenaltyCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class TurnpointPenalty : public ::testing::TestWithParam<PenaltyCase> {};

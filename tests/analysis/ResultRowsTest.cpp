@@ -27,14 +27,6 @@ std::string Value(const std::vector<ResultRow>& rows, const std::string& label) 
     return {};
 }
 
-FlightBuilder CompletedFlight() {
-    FlightBuilder builder = TakeOff();
-    Via(builder, kAlpha);
-    Via(builder, kBravo);
-    Via(builder, kCharlie);
-    return Land(builder);
-}
-
 TEST(ResultRows, CompletedTaskInKilometres) {
     FlightAnalysis flight = CompletedFlight().Build();
     ASSERT_TRUE(flight.Analyse(SiteTask(), SiteNavpoints(), kKilometres));

@@ -97,4 +97,13 @@ inline FlightBuilder& Via(FlightBuilder& flight, Place place, int feet = 3000) {
     return flight.FlyTo(place.latitude, place.longitude, 50, feet);
 }
 
+// Takes off, flies the start, Alpha, Bravo, Charlie and the finish, and lands at home.
+inline FlightBuilder CompletedFlight() {
+    FlightBuilder builder = TakeOff();
+    Via(builder, kAlpha);
+    Via(builder, kBravo);
+    Via(builder, kCharlie);
+    return Land(builder);
+}
+
 } // namespace vantrel::test

@@ -101,12 +101,7 @@ TEST(WizardSteps, TurnpointLegsAndAssignedAreas) {
 }
 
 TEST(ReviewRows, FixAndEventRows) {
-    FlightBuilder builder = TakeOff();
-    Via(builder, kAlpha);
-    Via(builder, kBravo);
-    Via(builder, kCharlie);
-    Land(builder);
-    FlightAnalysis flight = builder.Build();
+    FlightAnalysis flight = CompletedFlight().Build();
     ASSERT_TRUE(flight.Analyse(SiteTask(), SiteNavpoints(), kNauticalMiles));
     const auto rows = ReviewRows(flight, kNauticalMiles, kFeet);
     std::vector<std::string> events;

@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "FlightScoring.h"
 #include "JsonText.h"
+#include "TimeOptions.h"
 #include "analysis/AnalysisConfigFile.h"
 #include "analysis/IdList.h"
 #include "document/Units.h"
@@ -291,12 +292,7 @@ Command AddAnalyzeCommand(CLI::App& app) {
         ->check(CLI::Range(0, 2));
     auto* json = command->add_flag("--json", options->json, "one JSON object per flight");
     command->add_flag("--csv", options->csv, "one CSV row per flight")->excludes(json);
-    command
-        ->add_option("--time-option", options->time.logTimeOption,
-                     "local time: 0 this computer's zone, 1 the flight's zone, 2 --user-offset")
-        ->check(CLI::Range(0, 2));
-    command->add_option("--user-offset", options->time.logTimeUserValue,
-                        "hours added to the fix times with --time-option 2");
+    AddTimeOptions(*command, options->time);
     command->add_option("--open-time", options->openTime,
                         "task open time HH:MM[:SS], local; starts before it are noted");
     command->footer("Without --config or --declared, a flight's own configuration file is used "
