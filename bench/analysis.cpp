@@ -120,22 +120,30 @@ private:
     std::time_t time_ = 1075629600; // 1 February 2004, 10:00 UTC
 };
 
-// A flight of about `fixes` fixes that flies the task, circling along each leg.
+// The task flown with `circlesPerLeg` circles on each of the five legs.
+void FlyTask(Trace& trace, int circlesPerLeg) {
+    trace.Stand(120);
+    trace.Fly(kStart, circlesPerLeg, 300);
+    for (const Place& turnpoint : kTurnpoints)
+        trace.Fly(turnpoint, circlesPerLeg, 120);
+    trace.Fly(kFinish, circlesPerLeg, 100);
+    trace.Fly(kHome, 0, 0);
+    trace.Stand(300);
+}
+
+// A flight of exactly `fixes` fixes: as many circles as fit, the rest standing after landing.
 vantrel::FlightAnalysis Flight(int fixes) {
+    std::vector<vantrel::IgcFix> plain;
+    Trace withoutCircles(plain);
+    FlyTask(withoutCircles, 0);
+    const int circlesPerLeg = std::max(0, (fixes - static_cast<int>(plain.size())) / 45 / 5);
+
     vantrel::FlightAnalysis flight;
     flight.SetDate({1, 2, 2004});
-    auto& trace = flight.Fixes();
-    trace.reserve(static_cast<std::size_t>(fixes) + 1000);
-    Trace builder(trace);
-    builder.Stand(120);
-    // About 7,600 seconds of cruising; the rest is circles, shared by the five legs.
-    const int circlesPerLeg = std::max(0, (fixes - 7600) / 45 / 5);
-    builder.Fly(kStart, circlesPerLeg, 300);
-    for (const Place& turnpoint : kTurnpoints)
-        builder.Fly(turnpoint, circlesPerLeg, 120);
-    builder.Fly(kFinish, circlesPerLeg, 100);
-    builder.Fly(kHome, 0, 0);
-    builder.Stand(300);
+    flight.Fixes().reserve(static_cast<std::size_t>(fixes));
+    Trace trace(flight.Fixes());
+    FlyTask(trace, circlesPerLeg);
+    trace.Stand(fixes - flight.FixCount());
     return flight;
 }
 

@@ -42,7 +42,7 @@ FixStatistics Statistics(std::vector<IgcFix>& fixes) {
         lowest = std::min(lowest, fix.pressureAltitude);
         highest = std::max(highest, fix.pressureAltitude);
         fix.flags.Clear();
-        fix.turnpoints.Clear();
+        fix.turnpoints.Reset();
         fix.distanceToStartCentre = 0;
         fix.distanceToFinishCentre = 0;
         fix.correctedAltitude = 0;
@@ -104,8 +104,10 @@ void FlightAnalysis::RunFixPass() {
         if (landed)
             fix.flags.Set(F::kLanded);
         MarkGates(fix);
-        if (i > 0 && SecondsSincePrevious(fixes, i) / 60 % 60 > kGapMinutes)
+        if (i > 0 && SecondsSincePrevious(fixes, i) / 60 % 60 > kGapMinutes) {
             fix.flags.Set(F::kGapInTrace);
+            run_.gapFixes.push_back(static_cast<int>(i));
+        }
     }
     MarkTurnpointZones();
     fixes.back().flags.Set(F::kLanded);
@@ -134,7 +136,10 @@ void FlightAnalysis::MarkTurnpointZones() {
     const auto& turnpoints = run_.turnpoints;
     const double margin = run_.turnpointRadius - run_.navpointRadius;
     std::size_t lastSeen = 0;
+    run_.closestFixes.assign(turnpoints.size(), -1);
     for (std::size_t k = 0; k < turnpoints.size(); ++k) {
+        int& closest = run_.closestFixes[k];
+        double nearest = 0;
         const TaskTurnpoint& turnpoint = turnpoints[k];
         const TaskTurnpoint* next = k + 1 < turnpoints.size() ? &turnpoints[k + 1] : nullptr;
         bool seen = false;
@@ -153,6 +158,10 @@ void FlightAnalysis::MarkTurnpointZones() {
                 fix.turnpoints.SetMark(k, turnpoint.navpoint.Id());
                 if (distance <= turnpoint.radius)
                     fix.flags.Set(F::kAtTurnpoint);
+                if (closest < 0 || distance < nearest) {
+                    closest = static_cast<int>(i);
+                    nearest = distance;
+                }
                 lastSeen = i;
                 seen = true;
             } else if (seen && next &&

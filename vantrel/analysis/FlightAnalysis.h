@@ -128,6 +128,12 @@ private:
         // finish search.
         int allMetFix = -1;
         int sequenceLandingFix = -1;
+        // Per turnpoint, the marked fix nearest it (-1 when none), found while marking.
+        std::vector<int> closestFixes;
+        // The fixes that follow a gap, found by the fix pass.
+        std::vector<int> gapFixes;
+        // The first Landed fix at or after the first LatestStart fix.
+        int landedFromStart = -1;
         std::vector<int> achievedIds;
         std::vector<int> achievedFixes;
         std::vector<std::string> notes;

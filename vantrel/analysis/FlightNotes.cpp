@@ -11,9 +11,9 @@ void FlightAnalysis::NoteGaps() {
     const int to = run_.finishFix >= 0    ? run_.finishFix
                    : run_.landingFix >= 0 ? run_.landingFix
                                           : FixCount() - 1;
-    for (int i = std::max(from, 1); i <= to; ++i) {
-        const auto index = static_cast<std::size_t>(i);
-        if (fixes[index].flags.Test(FixFlags::kGapInTrace))
+    for (const int gap : run_.gapFixes) {
+        const auto index = static_cast<std::size_t>(gap);
+        if (gap >= from && gap <= to)
             Note(ClockText(fixes[index - 1].time) + " - A gap in the trace of " +
                  SpanText(SecondsSincePrevious(fixes, index)) + " was detected.");
     }

@@ -15,19 +15,6 @@ using F = FixFlags;
 constexpr long long kBasePenalty = 25;
 constexpr long long kHighestPenalty = 125;
 
-// The fix nearest turnpoint k among those carrying its mark; -1 when none does.
-int ClosestMarkedFix(const std::vector<IgcFix>& fixes, std::size_t k, int id) {
-    int closest = -1;
-    for (std::size_t i = 0; i < fixes.size(); ++i) {
-        if (fixes[i].turnpoints.Mark(k) != id)
-            continue;
-        if (closest < 0 || fixes[i].turnpoints.Distance(k) <
-                               fixes[static_cast<std::size_t>(closest)].turnpoints.Distance(k))
-            closest = static_cast<int>(i);
-    }
-    return closest;
-}
-
 } // namespace
 
 void FlightAnalysis::AchieveTurnpoints() {
@@ -38,11 +25,15 @@ void FlightAnalysis::AchieveTurnpoints() {
         run_.allAchieved = false;
         return;
     }
+    run_.landedFromStart = search::FirstWith(fixes, position, F::kLanded);
+    int landed = run_.landedFromStart;
     for (std::size_t k = 0; k < run_.turnpoints.size(); ++k) {
         const int id = run_.turnpoints[k].navpoint.Id();
         const int reached =
             search::FirstWithMark(fixes, position + 1, F::kOuterTurnpointRadius, k, id);
-        const int landed = search::FirstWith(fixes, position + 1, F::kLanded);
+        // The first landing after the position stays the same until the position passes it.
+        if (landed <= position)
+            landed = search::FirstWith(fixes, position + 1, F::kLanded);
         if (reached < 0 || (landed >= 0 && landed < reached)) {
             run_.allAchieved = false;
             break;
@@ -59,7 +50,7 @@ void FlightAnalysis::NoteClosestFixes() {
     const char* unit = DistanceUnitName(run_.displayUnit);
     for (std::size_t k = 0; k < run_.achievedIds.size(); ++k) {
         const TaskTurnpoint& turnpoint = run_.turnpoints[k];
-        const int closest = ClosestMarkedFix(fixes, k, turnpoint.navpoint.Id());
+        const int closest = run_.closestFixes[k];
         if (closest < 0) {
             Note("No valid fix within " + navpoints::FixedText(Shown(run_.navpointRadius), 2, 6) +
                  " " + unit + " of turnpoint: " + turnpoint.navpoint.Name() + ".");
@@ -81,12 +72,10 @@ void FlightAnalysis::NoteClosestFixes() {
 }
 
 void FlightAnalysis::FindLanding() {
-    const auto& fixes = Fixes();
-    const int start = search::FirstWith(fixes, 0, F::kLatestStart);
-    const int landing = start >= 0 ? search::FirstWith(fixes, start, F::kLanded) : -1;
+    const int landing = run_.landedFromStart;
     if (landing < 0)
         return;
-    const IgcFix& fix = fixes[static_cast<std::size_t>(landing)];
+    const IgcFix& fix = Fixes()[static_cast<std::size_t>(landing)];
     run_.landingFix = landing;
     run_.landingTime = fix.time;
     run_.landingPosition = static_cast<const GeoPosition&>(fix);
