@@ -37,5 +37,7 @@ Command AddDeclarationCommand(CLI::App& app, const GlobalOptions& options);
 Command AddSiteNameCommand(CLI::App& app, const GlobalOptions& options);
 Command AddIgcInfoCommand(CLI::App& app);
 Command AddAirspaceCommand(CLI::App& app);
+Command AddAnalyzeCommand(CLI::App& app);
+Command AddTaskConfigCommand(CLI::App& app);
 
 } // namespace kor

@@ -1,6 +1,7 @@
 // kor igc-info, kor airspace: what the flight reader finds in IGC files and airspace files.
 #include "Commands.h"
 #include "JsonText.h"
+#include "TimeOptions.h"
 #include "document/AirspaceFile.h"
 #include "document/IgcFlight.h"
 #include "document/IgcPath.h"
@@ -209,12 +210,7 @@ Command AddIgcInfoCommand(CLI::App& app) {
         "what the flight reader finds in IGC files (stored logs through their IGC file)");
     command->add_option("FILE", options->files, "IGC files or stored logs")->required();
     command->add_flag("--json", options->json, "one JSON object per file, in an array");
-    command
-        ->add_option("--time-option", options->time.logTimeOption,
-                     "local time: 0 this computer's zone, 1 the flight's zone, 2 --user-offset")
-        ->check(CLI::Range(0, 2));
-    command->add_option("--user-offset", options->time.logTimeUserValue,
-                        "hours added to the fix times with --time-option 2");
+    AddTimeOptions(*command, options->time);
     return {command, [options] { return IgcInfo(*options); }};
 }
 

@@ -46,6 +46,8 @@ int main(int argc, char** argv) {
         kor::AddSiteNameCommand(app, options),
         kor::AddIgcInfoCommand(app),
         kor::AddAirspaceCommand(app),
+        kor::AddAnalyzeCommand(app),
+        kor::AddTaskConfigCommand(app),
         // clang-format on
     };
 

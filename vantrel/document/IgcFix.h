@@ -34,6 +34,12 @@ public:
     void SetMark(std::size_t turnpoint, std::int32_t id);
     // Back to 0 and -1.
     void Clear() { slots_.reset(); }
+    // Back to 0 and -1, keeping slots already made for the next writes (an analysis run again
+    // over the same fixes).
+    void Reset() {
+        if (slots_)
+            *slots_ = Slots();
+    }
 
 private:
     struct Slots {
