@@ -5,6 +5,7 @@
 #include "logfiles/AtomicFile.h"
 #include "logfiles/LogNaming.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -31,6 +32,8 @@ int MakeLog(const MakeLogOptions& options) {
                   << " fixes does not fit a stored log\n";
         return 1;
     }
+    std::error_code ignored; // a folder that cannot be made fails the save below
+    std::filesystem::create_directories(options.folder, ignored);
     const auto saved = log->Save(options.folder);
     if (saved.status != korlink::LogFileStatus::Ok) {
         std::cerr << "korsim: cannot write a stored log into " << options.folder << '\n';
