@@ -1,7 +1,6 @@
 // Reading a 64 KiB memory area from the simulated recorder at true line timing: the measured
 // time over the ideal line time of every byte exchanged in both directions.
-#include "Simulator.h"
-#include "link/RecorderLink.h"
+#include "LineTimedRecorder.h"
 
 #include <chrono>
 #include <cstdio>
@@ -11,16 +10,11 @@ int main() {
     constexpr std::size_t kAreaLength = 64 * 1024;
     auto model = korsim::RecorderModel::Minimal();
     model.areas[1] = korsim::PatternBytes(kAreaLength, 64);
-    korsim::SimulatorOptions options;
-    options.lineTiming = true;
-    korsim::Simulator simulator(model, options);
-    ::setenv("KORLINK_COM1", simulator.DevicePath().c_str(), 1);
-
-    korlink::CRecorderLink link;
-    if (link.OpenPort(1) != korlink::ConnectResult::Connected) {
-        std::fprintf(stderr, "area_read: the simulated recorder did not answer\n");
+    LineTimedRecorder recorder(model);
+    if (!recorder.Open("area_read"))
         return 1;
-    }
+    auto& simulator = recorder.simulator;
+    auto& link = recorder.link;
     const auto before = simulator.Counters();
     const auto start = std::chrono::steady_clock::now();
     const auto area = link.DownloadArea(1);

@@ -2,8 +2,8 @@
 // the measured time over the ideal time, which is the line time of every byte exchanged plus
 // the waits the protocol prescribes (its pauses, the 50 ms settle of each speed change, and the
 // silence of 2 * 3 + 200 ms that proves the recorder switched to block mode).
+#include "LineTimedRecorder.h"
 #include "RecorderFlights.h"
-#include "Simulator.h"
 #include "interface/FlightDownload.h"
 #include "link/RecorderLink.h"
 
@@ -51,18 +51,13 @@ unsigned AreaSelections(const korsim::LineCounters& counters) {
 
 int main() {
     const auto model = RecorderWithFlightOf(100 * 1024);
-    korsim::SimulatorOptions options;
-    options.lineTiming = true;
-    korsim::Simulator simulator(model, options);
-    ::setenv("KORLINK_COM1", simulator.DevicePath().c_str(), 1);
-
-    korlink::CRecorderLink link;
+    LineTimedRecorder recorder(model);
+    auto& simulator = recorder.simulator;
+    auto& link = recorder.link;
     TimedPauses pauses;
     const korlink::CRecorderLink::OperationScope scope(link, pauses);
-    if (link.OpenPort(1) != korlink::ConnectResult::Connected) {
-        std::fprintf(stderr, "flight_download: the simulated recorder did not answer\n");
+    if (!recorder.Open("flight_download"))
         return 1;
-    }
     const auto before = simulator.Counters();
     const auto speedChangesBefore = link.Port().SpeedChanges();
     korlink::StoredLog log;

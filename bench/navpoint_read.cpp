@@ -1,7 +1,6 @@
 // Reading 250 navpoints and the site name from the simulated recorder at true line timing: the
 // count record, then the site and navpoint area in blocks at 57600 bit/s.
-#include "Simulator.h"
-#include "link/RecorderLink.h"
+#include "LineTimedRecorder.h"
 #include "navpoints/RecorderMemory.h"
 
 #include <chrono>
@@ -18,16 +17,11 @@ int main() {
                                          static_cast<std::uint16_t>(i + 1), 1, "TURNPOINT",
                                          "REMARK"});
     model.StoreNavpoints(memory);
-    korsim::SimulatorOptions options;
-    options.lineTiming = true;
-    korsim::Simulator simulator(model, options);
-    ::setenv("KORLINK_COM1", simulator.DevicePath().c_str(), 1);
-
-    korlink::CRecorderLink link;
-    if (link.OpenPort(1) != korlink::ConnectResult::Connected) {
-        std::fprintf(stderr, "navpoint_read: the simulated recorder did not answer\n");
+    LineTimedRecorder recorder(model);
+    if (!recorder.Open("navpoint_read"))
         return 1;
-    }
+    auto& simulator = recorder.simulator;
+    auto& link = recorder.link;
     korlink::RecorderMemory read;
     const auto before = simulator.Counters();
     const auto start = std::chrono::steady_clock::now();

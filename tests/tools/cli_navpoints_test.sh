@@ -5,29 +5,10 @@ set -euo pipefail
 korsim=$1
 kor=$2
 work=$(mktemp -d)
-sim=
-stop() { [ -z "$sim" ] || { kill "$sim" 2>/dev/null || true; wait "$sim" 2>/dev/null || true; }; }
-trap 'stop; rm -rf "$work"' EXIT
+. "$(dirname "$0")/kor_session.sh"
 
-# Starts korsim with the given options and points kor at it.
-start() {
-    stop
-    rm -f "$work/env"
-    "$korsim" --env-file "$work/env" --flights 1 --fixes 100 "$@" >"$work/korsim.out" &
-    sim=$!
-    for _ in $(seq 100); do [ -s "$work/env" ] && break; sleep 0.05; done
-    set -a; . "$work/env"; set +a
-}
-
-# Runs kor, expecting exit code $1; its output goes to $work/out.
-expect() {
-    local want=$1; shift
-    local status=0
-    "$kor" "$@" >"$work/out" 2>&1 || status=$?
-    if [ "$status" -ne "$want" ]; then
-        echo "kor $*: expected exit code $want, got $status"; cat "$work/out"; exit 1
-    fi
-}
+# The recorder of these tests: one short flight besides its navpoints.
+start() { start_korsim --flights 1 --fixes 100 "$@"; }
 
 cat >"$work/club.dat" <<'DAT'
 **

@@ -1,27 +1,13 @@
 #!/usr/bin/env bash
 # The command-line tool against the simulator program: connecting, a device that does not exist,
-# the port listing, the identity, changing the configuration, and GPS off.
+# the port listing, the identity, listing and downloading flights, changing the configuration,
+# and GPS off.
 set -euo pipefail
 korsim=$1
 kor=$2
 work=$(mktemp -d)
-trap 'kill "$sim" 2>/dev/null || true; wait "$sim" 2>/dev/null || true; rm -rf "$work"' EXIT
-
-"$korsim" --env-file "$work/env" >"$work/korsim.out" &
-sim=$!
-for _ in $(seq 100); do [ -s "$work/env" ] && break; sleep 0.05; done
-grep -q '^korsim: listening on /dev/pts/' "$work/korsim.out"
-set -a; . "$work/env"; set +a
-
-# Runs kor, expecting exit code $1; its output goes to $work/out.
-expect() {
-    local want=$1; shift
-    local status=0
-    "$kor" "$@" >"$work/out" 2>&1 || status=$?
-    if [ "$status" -ne "$want" ]; then
-        echo "kor $*: expected exit code $want, got $status"; cat "$work/out"; exit 1
-    fi
-}
+. "$(dirname "$0")/kor_session.sh"
+start_korsim
 
 expect 0 --trace "$work/trace" connect
 grep -q '^Connected to recorder on COM1' "$work/out"
