@@ -1,0 +1,66 @@
+#include "ExplorerBar.h"
+
+#include <QMouseEvent>
+
+namespace vantrel {
+
+CExplorerBar::CExplorerBar(QWidget* parent)
+    : QWidget(parent),
+      recorderPane_(new CKORTreeCtrl(CKORTreeCtrl::Role::Recorder, context_, this)),
+      pcPane_(new CKORTreeCtrl(CKORTreeCtrl::Role::Pc, context_, this)), activeTree_(pcPane_) {
+    setObjectName(QStringLiteral("ExplorerBar"));
+    setMouseTracking(true);
+    context_.recorderPane = recorderPane_;
+    context_.pcPane = pcPane_;
+    context_.treeActivated = [this](CKORTreeCtrl* tree) { activeTree_ = tree; };
+}
+
+void CExplorerBar::Build() {
+    recorderPane_->Build();
+    pcPane_->Build();
+}
+
+bool CExplorerBar::SetDivider(int y) {
+    if (y <= kSmallestDivider)
+        return false;
+    divider_ = y;
+    LayOut();
+    return true;
+}
+
+void CExplorerBar::resizeEvent(QResizeEvent*) {
+    LayOut();
+}
+
+void CExplorerBar::LayOut() {
+    const int w = width();
+    recorderPane_->setGeometry(0, 0, w, std::max(0, divider_ - kGap));
+    pcPane_->setGeometry(0, divider_ + kGap, w, std::max(0, height() - divider_ - kGap));
+}
+
+void CExplorerBar::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && OverDivider(event->position().toPoint().y())) {
+        dragging_ = true;
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void CExplorerBar::mouseMoveEvent(QMouseEvent* event) {
+    const int y = event->position().toPoint().y();
+    if (dragging_) {
+        SetDivider(y);
+        return;
+    }
+    setCursor(OverDivider(y) ? Qt::SizeVerCursor : Qt::ArrowCursor);
+}
+
+void CExplorerBar::mouseReleaseEvent(QMouseEvent* event) {
+    if (dragging_ && event->button() == Qt::LeftButton) {
+        dragging_ = false;
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+} // namespace vantrel
