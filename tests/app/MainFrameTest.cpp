@@ -14,6 +14,7 @@
 #include "commands/CommandIds.h"
 
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -296,6 +297,14 @@ TEST(MainFrame, ThreeWorkspacesExpanded) {
     EXPECT_EQ(pc.ItemAt(2)->text(0), QStringLiteral("Nationals 2004"));
     QApplication::processEvents();
     Screenshot(&frame, QStringLiteral("main-window-three-workspaces"));
+    // The recorder root's menu, with the states the frame gives its commands.
+    CKORTreeCtrl& recorder = frame.Explorer().RecorderPane();
+    std::unique_ptr<QMenu> menu(recorder.CreatePopupMenu(*recorder.RecorderRoot()));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->actions().front()->isEnabled());
+    menu->popup(QPoint(0, 0));
+    QApplication::processEvents();
+    Screenshot(menu.get(), QStringLiteral("explorer-popup-recorder-root"));
 }
 
 TEST(AboutBox, RowsWithAndWithoutTheMapControl) {

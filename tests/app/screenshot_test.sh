@@ -26,7 +26,7 @@ log=$("$korsim" make-log -o "$HOME/KOR/Flights" --fixes 300)
 # Damaged settings still reach a usable window.
 sed -i 's/^WindowPos=.*/WindowPos=1,2,3/; s/^NumWorkspaces=.*/NumWorkspaces=lots/' "$settings"
 "$vantrel" --screenshot "$work/damaged.png" || fail "start with damaged settings failed"
-grep -q '^WindowPos=[0-9]*,[0-9]*,-\?[0-9]*,-\?[0-9]*,-\?[0-9]*,-\?[0-9]*,-\?[0-9]*,-\?[0-9]*,-\?[0-9]*,-\?[0-9]*$' "$settings" \
+grep -q '^WindowPos="\?[0-9]*,[0-9]*,-\?[0-9]*,-\?[0-9]*,-\?[0-9]*,-\?[0-9]*,-\?[0-9]*,-\?[0-9]*,-\?[0-9]*,-\?[0-9]*"\?$' "$settings" \
     || fail "WindowPos not written back as ten numbers"
 
 # A file that cannot be opened ends the start-up with a failure.

@@ -89,8 +89,7 @@ TEST(DragData, MalformedDataIsRefused) {
         data[offset] = value;
         return data;
     };
-    auto truncated = good;
-    truncated.pop_back();
+    const std::vector<std::uint8_t> truncated(good.begin(), good.end() - 1);
     auto longer = good;
     longer.push_back(0);
     const std::vector<std::vector<std::uint8_t>> bad{

@@ -41,7 +41,7 @@ TEST(PcItems, FolderListingShowsWhatThePaneShowsInItsOrder) {
                                  "Alps",
                                  "zones",
                                  "club",
-                                 "31a0ya1.igc - Mar 10, 2014 - Anna Berg",
+                                 "31a0ya1.igc - Jan 10, 2014 - Anna Berg",
                                  "4cv0ya1.IGC - Dec 31, 2004 - Anna Berg",
                                  "4130ya1.igc - Jan 03, 2004 - Anna Berg",
                              }));

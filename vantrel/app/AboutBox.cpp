@@ -62,7 +62,8 @@ CAboutBox::CAboutBox(const std::optional<MapPluginInfo>& plugin, QWidget* parent
     list_->setAllColumnsShowFocus(true);
     for (const auto& [label, value] : AboutRows(ProgramBuildDate(), LibraryBuildDate(), plugin))
         list_->addTopLevelItem(new QTreeWidgetItem(QStringList{label, value}));
-    list_->setMinimumHeight(list_->sizeHintForRow(0) * (list_->topLevelItemCount() + 1));
+    list_->setFixedHeight(list_->sizeHintForRow(0) * list_->topLevelItemCount() +
+                          2 * list_->frameWidth() + 4);
 
     auto* top = new QHBoxLayout;
     top->addWidget(icon);

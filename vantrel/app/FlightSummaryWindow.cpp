@@ -71,7 +71,7 @@ QMdiSubWindow* CFlightSummaryTemplate::OpenDocumentFile(const QString& path, QMd
     QMdiSubWindow* window = area.addSubWindow(text);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(QFileInfo(path).fileName());
-    window->show();
+    window->showMaximized();
     return window;
 }
 

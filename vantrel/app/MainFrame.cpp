@@ -20,6 +20,7 @@ namespace vantrel {
 namespace {
 
 constexpr QSize kDefaultSize{1024, 720};
+constexpr int kDefaultExplorerWidth = 360;
 
 // Commands whose menu items carry a check mark.
 bool IsCheckable(int id) {
@@ -53,6 +54,16 @@ CMainFrame::CMainFrame(CommandMap& appCommands, QWidget* parent)
     connect(&explorer_->RecorderPane(), &CKORTreeCtrl::SelectionChangedForCommands, this,
             &CMainFrame::UpdateCommands);
     UpdateCommands();
+}
+
+CMainFrame::~CMainFrame() {
+    // The bars and trees go after this part of the frame: they must not ask it for anything.
+    disconnect(explorerDock_, nullptr, this, nullptr);
+    disconnect(&explorer_->PcPane(), nullptr, this, nullptr);
+    disconnect(&explorer_->RecorderPane(), nullptr, this, nullptr);
+    disconnect(area_, nullptr, this, nullptr);
+    explorer_->Context().sendCommand = nullptr;
+    explorer_->Context().commandState = nullptr;
 }
 
 QAction* CMainFrame::Action(int id) const {
@@ -179,10 +190,16 @@ void CMainFrame::CreateBars() {
     resultsBar_->setAllowedAreas(Qt::LeftDockWidgetArea);
 
     explorerDock_->DockAt(Qt::LeftDockWidgetArea);
-    resizeDocks({explorerDock_}, {300}, Qt::Horizontal);
+    explorerDock_->SetDefaultBreadth(kDefaultExplorerWidth);
+    explorerDock_->ApplyBreadth();
     {
         QSettings settings{QLatin1String(kCompanyKey), QLatin1String(kProductName)};
         explorerDock_->LoadState(settings);
+        explorer_->SetDivider(
+            settings
+                .value(QLatin1String(kTreeBarStateSection) + QStringLiteral("/Divider"),
+                       CExplorerBar::kInitialDivider)
+                .toInt());
         resultsBar_->DockAt(Qt::LeftDockWidgetArea);
         resultsBar_->LoadState(settings);
     }
@@ -307,6 +324,7 @@ void CMainFrame::ShowRestored() {
         showMaximized();
     else
         show();
+    explorerDock_->ApplyBreadth();
 }
 
 void CMainFrame::SaveState() {
@@ -323,6 +341,8 @@ void CMainFrame::SaveState() {
     settings.setValue(QStringLiteral("State"), saveState());
     settings.endGroup();
     explorerDock_->SaveState(settings);
+    settings.setValue(QLatin1String(kTreeBarStateSection) + QStringLiteral("/Divider"),
+                      explorer_->Divider());
     resultsBar_->SaveState(settings);
     explorer_->PcPane().SaveWorkspaces();
     if (explorer_->RecorderPane().Connected())

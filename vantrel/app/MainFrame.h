@@ -30,6 +30,7 @@ class CMainFrame : public QMainWindow {
 public:
     // `appCommands` are the application's own handlers (open, recent files, About box, ...).
     explicit CMainFrame(CommandMap& appCommands, QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
     // The frame's own handlers: a later version takes a command over with On.
     CommandMap& Commands() { return commands_; }

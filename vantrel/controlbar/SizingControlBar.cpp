@@ -33,8 +33,8 @@ bool CSizingControlBar::ApplyState(const BarState& state) {
         setFloating(true);
         setGeometry(state.floatingGeometry);
     } else if (state.breadth > 0) {
-        const bool sideways = area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea;
-        frame_->resizeDocks({this}, {state.breadth}, sideways ? Qt::Horizontal : Qt::Vertical);
+        breadth_ = state.breadth;
+        ApplyBreadth();
     }
     setVisible(state.visible);
     return true;
@@ -47,6 +47,14 @@ void CSizingControlBar::SaveState(QSettings& settings) const {
 bool CSizingControlBar::LoadState(QSettings& settings) {
     const auto state = ReadBarState(settings, section_);
     return state && ApplyState(*state);
+}
+
+void CSizingControlBar::ApplyBreadth() {
+    const Qt::DockWidgetArea area = frame_->dockWidgetArea(this);
+    if (breadth_ <= 0 || isFloating() || area == Qt::NoDockWidgetArea)
+        return;
+    const bool sideways = area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea;
+    frame_->resizeDocks({this}, {breadth_}, sideways ? Qt::Horizontal : Qt::Vertical);
 }
 
 void CSizingControlBar::DockAt(Qt::DockWidgetArea area) {

@@ -33,10 +33,16 @@ public:
 
     // Docks the bar on a side of the frame.
     void DockAt(Qt::DockWidgetArea area);
+    // Sizes a docked bar to the breadth its state asked for. Docks take sizes only once the
+    // frame is shown, so the frame calls this after showing itself.
+    void ApplyBreadth();
+    // The breadth a docked bar gets when its state gives none.
+    void SetDefaultBreadth(int breadth) { breadth_ = breadth; }
 
 private:
     QMainWindow* frame_;
     QString section_;
+    int breadth_ = 0;
 };
 
 } // namespace vantrel

@@ -33,9 +33,11 @@ void CExplorerBar::resizeEvent(QResizeEvent*) {
 }
 
 void CExplorerBar::LayOut() {
+    // A divider kept from a taller bar leaves the PC pane room of its own.
+    const int y = std::max(kSmallestDivider + 1, std::min(divider_, height() - kSmallestDivider));
     const int w = width();
-    recorderPane_->setGeometry(0, 0, w, std::max(0, divider_ - kGap));
-    pcPane_->setGeometry(0, divider_ + kGap, w, std::max(0, height() - divider_ - kGap));
+    recorderPane_->setGeometry(0, 0, w, std::max(0, y - kGap));
+    pcPane_->setGeometry(0, y + kGap, w, std::max(0, height() - y - kGap));
 }
 
 void CExplorerBar::mousePressEvent(QMouseEvent* event) {

@@ -6,8 +6,13 @@ namespace {
 // Month and day characters start at 1: "123456789abc...".
 constexpr std::string_view kCountAlphabet = kDateAlphabet.substr(1);
 
+// The library writes its file names in capitals; the letters read the same in either case.
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 std::optional<int> CountOf(char c) {
-    const auto position = kCountAlphabet.find(c);
+    const auto position = kCountAlphabet.find(Lower(c));
     if (position == std::string_view::npos)
         return std::nullopt;
     return static_cast<int>(position) + 1;
@@ -20,7 +25,7 @@ int FullYearOfTwoDigits(int year) {
 }
 
 std::optional<int> YearOfNameCharacter(char c) {
-    const auto position = kDateAlphabet.find(c);
+    const auto position = kDateAlphabet.find(Lower(c));
     if (position == std::string_view::npos)
         return std::nullopt;
     const int p = static_cast<int>(position);

@@ -18,7 +18,8 @@ std::optional<int> YearOfNameCharacter(char c);
 
 // The date of a log by its file name: the year given (or, when none, that of the name's first
 // character), the month and day of its second and third characters ("1".."9", "a".. without
-// "0"), as midnight local time. 0 when any part is missing or out of range.
+// "0"), as midnight local time. 0 when any part is missing or out of range. Letters count in
+// either case, since stored logs are named in capitals.
 std::time_t LogDateOfName(std::string_view fileName, std::optional<int> year);
 
 } // namespace vantrel

@@ -76,6 +76,22 @@ void CMultiTree::mousePressEvent(QMouseEvent* event) {
         band_->show();
         return;
     }
+    // Ctrl and Shift clicks by the explorer's rules; a plain click is Qt's own, which keeps a
+    // selection that is about to be dragged.
+    const auto modifiers = event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier);
+    if (event->button() == Qt::LeftButton && item && modifiers != Qt::NoModifier &&
+        visualItemRect(item).contains(event->position().toPoint())) {
+        if (modifiers & Qt::ShiftModifier) {
+            QTreeWidgetItem* caret = currentItem() ? currentItem() : item;
+            if (!(modifiers & Qt::ControlModifier))
+                clearSelection();
+            SelectRange(caret, item);
+        } else {
+            item->setSelected(!item->isSelected());
+        }
+        setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
+        return;
+    }
     if (event->button() == Qt::RightButton && item) {
         rightPress_ = event->position().toPoint();
         rightPressed_ = true;

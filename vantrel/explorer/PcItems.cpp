@@ -24,12 +24,19 @@ std::string Lower(std::string_view text) {
     return lower;
 }
 
+// A text without blanks around it and with every run of blanks inside made one blank (the
+// recorder pads the pilot's first and last name to fixed widths).
 std::string Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
+    std::string out;
+    for (const char c : text) {
+        const bool blank = c == ' ' || c == '\t';
+        if (blank && (out.empty() || out.back() == ' '))
+            continue;
+        out += blank ? ' ' : c;
+    }
+    if (!out.empty() && out.back() == ' ')
+        out.pop_back();
+    return out;
 }
 
 std::string Extension(const std::filesystem::path& path) {
