@@ -29,10 +29,7 @@ using korlink::test::Screenshot;
 using korlink::test::TempFolder;
 using korlink::test::WriteFile;
 using test::ProgramSandbox;
-
-QString Q(const std::filesystem::path& path) {
-    return QString::fromStdString(path.string());
-}
+using test::QPath;
 
 // Every menu command as "Menu/Sub/Text" -> id.
 void CollectMenu(const QMenu& menu, const QString& prefix, std::map<QString, int>& out) {
@@ -220,7 +217,7 @@ TEST(MainFrame, PlacementIsRestoredByItsRules) {
 TEST(MainFrame, ClosingSavesPlacementBarsAndWorkspaces) {
     ProgramSandbox sandbox;
     TempFolder primary, club;
-    ProgramSandbox::Set(QStringLiteral("PrimaryWorkspace"), Q(primary.Path()));
+    ProgramSandbox::Set(QStringLiteral("PrimaryWorkspace"), QPath(primary.Path()));
     CommandMap app;
     {
         CMainFrame frame(app);
@@ -229,7 +226,7 @@ TEST(MainFrame, ClosingSavesPlacementBarsAndWorkspaces) {
         frame.Explorer().Context().chooseFolder = [&](QWidget*, const QString& title,
                                                       const QString&) {
             EXPECT_EQ(title, QStringLiteral("Select New Workspace Location."));
-            return Q(club.Path());
+            return QPath(club.Path());
         };
         frame.ExecuteCommand(cmd::kNewWorkspace);
         if (auto* editor = frame.Explorer().PcPane().findChild<QLineEdit*>())
@@ -244,9 +241,9 @@ TEST(MainFrame, ClosingSavesPlacementBarsAndWorkspaces) {
     EXPECT_TRUE(ProgramSandbox::Get(QStringLiteral("TreeBarState/Area")).isValid());
     EXPECT_TRUE(ProgramSandbox::Get(QStringLiteral("Toolbars/State")).isValid());
     EXPECT_EQ(ProgramSandbox::Get(QStringLiteral("NumWorkspaces")).toInt(), 2);
-    EXPECT_EQ(ProgramSandbox::Get(QStringLiteral("Workspace1")).toString(), Q(club.Path()));
+    EXPECT_EQ(ProgramSandbox::Get(QStringLiteral("Workspace1")).toString(), QPath(club.Path()));
     EXPECT_EQ(ProgramSandbox::Get(QStringLiteral("Workspace1Name")).toString(),
-              QStringLiteral("New Workspace - (") + Q(club.Path()) + u')');
+              QStringLiteral("New Workspace - (") + QPath(club.Path()) + u')');
 }
 
 TEST(MainFrame, ExplorerBarKeepsItsPlace) {
@@ -280,10 +277,10 @@ TEST(MainFrame, ThreeWorkspacesExpanded) {
     WriteFile(club / "5670ya1.igc", test::Header("070695"));
     std::filesystem::create_directory(contest / "Day 1");
     WriteFile(contest / "48a0ya1.igc", test::Header("100804"));
-    ProgramSandbox::Set(QStringLiteral("PrimaryWorkspace"), Q(primary.Path()));
+    ProgramSandbox::Set(QStringLiteral("PrimaryWorkspace"), QPath(primary.Path()));
     ProgramSandbox::Set(QStringLiteral("NumWorkspaces"), 3);
-    ProgramSandbox::Set(QStringLiteral("Workspace1"), Q(club.Path()));
-    ProgramSandbox::Set(QStringLiteral("Workspace2"), Q(contest.Path()));
+    ProgramSandbox::Set(QStringLiteral("Workspace1"), QPath(club.Path()));
+    ProgramSandbox::Set(QStringLiteral("Workspace2"), QPath(contest.Path()));
     ProgramSandbox::Set(QStringLiteral("Workspace2Name"), QStringLiteral("Nationals 2004"));
     CommandMap app;
     CMainFrame frame(app);
@@ -405,10 +402,10 @@ TEST(VantrelApp, FilesOfTheCommandLineAreOpened) {
     CVantrelApp program;
     CommandLine line;
     line.showSplash = false;
-    line.files << Q(folder / "4310ya1.igc");
+    line.files << QPath(folder / "4310ya1.igc");
     ASSERT_TRUE(program.InitInstance(line));
     EXPECT_EQ(program.MainFrame()->DocumentArea().subWindowList().size(), 1);
-    EXPECT_EQ(program.Recent().Files().value(0), Q(folder / "4310ya1.igc"));
+    EXPECT_EQ(program.Recent().Files().value(0), QPath(folder / "4310ya1.igc"));
     program.MainFrame()->close();
 }
 

@@ -21,10 +21,7 @@ using korlink::test::Screenshot;
 using korlink::test::TempFolder;
 using korlink::test::WriteFile;
 using test::ProgramSandbox;
-
-QString Q(const std::filesystem::path& path) {
-    return QString::fromStdString(path.string());
-}
+using test::QPath;
 
 // A PC pane shown in a window of its own, with the flash card volumes a test gives.
 struct PcPane {
@@ -73,32 +70,32 @@ TEST(ExplorerTree, WorkspacesAreSavedAndReadBackWithoutFlashCards) {
     std::filesystem::create_directory(card / "My Documents");
     std::filesystem::create_directory(card / "Flights");
     WriteFile(card / "Flights" / "4310ya1.igc", test::Header("010304"));
-    ProgramSandbox::Set(QStringLiteral("PrimaryWorkspace"), Q(primary.Path()));
+    ProgramSandbox::Set(QStringLiteral("PrimaryWorkspace"), QPath(primary.Path()));
     ProgramSandbox::Set(QStringLiteral("NumWorkspaces"), 2);
-    ProgramSandbox::Set(QStringLiteral("Workspace1"), Q(club.Path()));
+    ProgramSandbox::Set(QStringLiteral("Workspace1"), QPath(club.Path()));
     ProgramSandbox::Set(QStringLiteral("Workspace1Name"), QStringLiteral("Club"));
     {
-        PcPane pane({Q(card.Path())});
+        PcPane pane({QPath(card.Path())});
         const QStringList texts = pane.Texts();
         ASSERT_EQ(texts.size(), 4);
-        EXPECT_EQ(texts[0], QStringLiteral("My Velmora Files - (") + Q(primary.Path()) + u')');
+        EXPECT_EQ(texts[0], QStringLiteral("My Velmora Files - (") + QPath(primary.Path()) + u')');
         EXPECT_EQ(texts[1], QStringLiteral("Club"));
-        EXPECT_EQ(texts[2], QStringLiteral("Flash Card - (") + Q(card / "My Documents") + u')');
-        EXPECT_EQ(texts[3], QStringLiteral("Flash Card - (") + Q(card / "Flights") + u')');
+        EXPECT_EQ(texts[2], QStringLiteral("Flash Card - (") + QPath(card / "My Documents") + u')');
+        EXPECT_EQ(texts[3], QStringLiteral("Flash Card - (") + QPath(card / "Flights") + u')');
         EXPECT_EQ(pane.tree->FlashCard(1)->childCount(), 1) << "flash cards are expanded";
         pane.tree->SaveWorkspaces();
     }
     EXPECT_EQ(ProgramSandbox::Get(QStringLiteral("NumWorkspaces")).toInt(), 2);
-    EXPECT_EQ(ProgramSandbox::Get(QStringLiteral("Workspace1")).toString(), Q(club.Path()));
+    EXPECT_EQ(ProgramSandbox::Get(QStringLiteral("Workspace1")).toString(), QPath(club.Path()));
     EXPECT_EQ(ProgramSandbox::Get(QStringLiteral("Workspace1Name")).toString(),
               QStringLiteral("Club"));
     EXPECT_EQ(ProgramSandbox::Get(QStringLiteral("PrimaryWorkspaceName")).toString(),
-              QStringLiteral("My Velmora Files - (") + Q(primary.Path()) + u')');
+              QStringLiteral("My Velmora Files - (") + QPath(primary.Path()) + u')');
     EXPECT_FALSE(ProgramSandbox::Get(QStringLiteral("Workspace2")).isValid());
     // Read back, the names keep the texts the items showed.
     PcPane again;
     EXPECT_EQ(again.Texts(),
-              (QStringList{QStringLiteral("My Velmora Files - (") + Q(primary.Path()) + u')',
+              (QStringList{QStringLiteral("My Velmora Files - (") + QPath(primary.Path()) + u')',
                            QStringLiteral("Club")}));
 }
 
@@ -107,7 +104,7 @@ TEST(ExplorerTree, FlashCardCheckCanBeTurnedOff) {
     TempFolder card;
     std::filesystem::create_directory(card / "My Documents");
     ProgramSandbox::Set(QStringLiteral("FlashCardCheckOnStartup"), 0);
-    PcPane pane({Q(card.Path())});
+    PcPane pane({QPath(card.Path())});
     EXPECT_EQ(pane.tree->topLevelItemCount(), 1);
 }
 
@@ -115,9 +112,9 @@ TEST(ExplorerTree, DamagedWorkspaceSettingsStillGiveAUsablePane) {
     ProgramSandbox sandbox;
     TempFolder folder;
     WriteFile(folder / "plain.igc", "a file, not a folder");
-    ProgramSandbox::Set(QStringLiteral("PrimaryWorkspace"), Q(folder / "plain.igc"));
+    ProgramSandbox::Set(QStringLiteral("PrimaryWorkspace"), QPath(folder / "plain.igc"));
     ProgramSandbox::Set(QStringLiteral("NumWorkspaces"), 2000000000);
-    ProgramSandbox::Set(QStringLiteral("Workspace1"), Q(folder / "missing"));
+    ProgramSandbox::Set(QStringLiteral("Workspace1"), QPath(folder / "missing"));
     ProgramSandbox::Set(QStringLiteral("Workspace3"), QString());
     PcPane pane;
     ASSERT_EQ(pane.tree->topLevelItemCount(), 2);
@@ -134,9 +131,9 @@ TEST(ExplorerTree, RemovingAWorkspaceDeletesNoFile) {
     ProgramSandbox sandbox;
     TempFolder primary, club;
     WriteFile(club / "4310ya1.igc", test::Header("010304"));
-    ProgramSandbox::Set(QStringLiteral("PrimaryWorkspace"), Q(primary.Path()));
+    ProgramSandbox::Set(QStringLiteral("PrimaryWorkspace"), QPath(primary.Path()));
     ProgramSandbox::Set(QStringLiteral("NumWorkspaces"), 2);
-    ProgramSandbox::Set(QStringLiteral("Workspace1"), Q(club.Path()));
+    ProgramSandbox::Set(QStringLiteral("Workspace1"), QPath(club.Path()));
     PcPane pane;
     QString refusal, question;
     ModalScript script({ModalScript::Answer(QMessageBox::Ok, &refusal),
@@ -145,7 +142,7 @@ TEST(ExplorerTree, RemovingAWorkspaceDeletesNoFile) {
     EXPECT_EQ(refusal, QStringLiteral("Cannot remove this workspace."));
     pane.tree->RemoveWorkspace(pane.tree->ItemAt(1));
     EXPECT_EQ(question,
-              QStringLiteral("Remove workspace: ") + Q(club.Path()) +
+              QStringLiteral("Remove workspace: ") + QPath(club.Path()) +
                   QStringLiteral(" from the Velmora Explorer?\nNo flight logs will be deleted."));
     EXPECT_EQ(pane.tree->topLevelItemCount(), 1);
     EXPECT_TRUE(std::filesystem::exists(club / "4310ya1.igc"));
@@ -167,7 +164,7 @@ TEST(ExplorerTree, RenameFollowsTheRulesOfEachKind) {
     WriteFile(primary / "zones.air", "");
     WriteFile(primary / "club.dat", "");
     WriteFile(primary / "4310ya1.igc", test::Header("010304"));
-    ProgramSandbox::Set(QStringLiteral("PrimaryWorkspace"), Q(primary.Path()));
+    ProgramSandbox::Set(QStringLiteral("PrimaryWorkspace"), QPath(primary.Path()));
     PcPane pane;
     CExplorerItem* workspace = pane.tree->PrimaryWorkspace();
     CExplorerItem* zones = pane.Child(workspace, QStringLiteral("zones"));
@@ -205,7 +202,7 @@ TEST(ExplorerTree, RenameFollowsTheRulesOfEachKind) {
 TEST(ExplorerTree, SecondNewFolderIsNumbered) {
     ProgramSandbox sandbox;
     TempFolder primary;
-    ProgramSandbox::Set(QStringLiteral("PrimaryWorkspace"), Q(primary.Path()));
+    ProgramSandbox::Set(QStringLiteral("PrimaryWorkspace"), QPath(primary.Path()));
     PcPane pane;
     for (int n = 0; n < 2; ++n) {
         pane.tree->SelectOnly(pane.tree->PrimaryWorkspace());
@@ -231,9 +228,15 @@ struct StockedPane {
         WriteFile(primary / "club.dat", "");
         for (const char* name : {"4310ya1.igc", "4320ya1.igc", "4330ya1.igc", "4340ya1.igc"})
             WriteFile(primary / name, test::Header("010304"));
-        ProgramSandbox::Set(QStringLiteral("PrimaryWorkspace"), Q(primary.Path()));
+        ProgramSandbox::Set(QStringLiteral("PrimaryWorkspace"), QPath(primary.Path()));
         pane = std::make_unique<PcPane>();
         workspace = pane->tree->PrimaryWorkspace();
+    }
+    // The sub-folder "Club", expanded.
+    CExplorerItem* Club() const {
+        CExplorerItem* club = pane->Child(workspace, QStringLiteral("Club"));
+        club->setExpanded(true);
+        return club;
     }
     CExplorerItem* Log(int day) const {
         return pane->Child(workspace, QStringLiteral("43%1").arg(day) + QStringLiteral("0ya1"));
@@ -317,8 +320,7 @@ TEST(ExplorerTree, OnlySelectionsOfOneFileKindDrag) {
 TEST(ExplorerTree, DropsGoToFoldersAndMoveTheFiles) {
     StockedPane stocked;
     CKORTreeCtrl& tree = *stocked.pane->tree;
-    CExplorerItem* club = stocked.pane->Child(stocked.workspace, QStringLiteral("Club"));
-    club->setExpanded(true);
+    CExplorerItem* club = stocked.Club();
     tree.SelectOnly(stocked.Log(1));
     stocked.Log(2)->setSelected(true);
     const auto nodes = tree.DraggableSelection();
@@ -342,8 +344,7 @@ TEST(ExplorerTree, DropsGoToFoldersAndMoveTheFiles) {
 TEST(ExplorerTree, CopyCutAndPasteThroughTheClipboard) {
     StockedPane stocked;
     CKORTreeCtrl& tree = *stocked.pane->tree;
-    CExplorerItem* club = stocked.pane->Child(stocked.workspace, QStringLiteral("Club"));
-    club->setExpanded(true);
+    CExplorerItem* club = stocked.Club();
     tree.SelectOnly(stocked.Log(1));
     EXPECT_TRUE(tree.Commands().State(cmd::kEditCopy)->enabled);
     EXPECT_FALSE(tree.Commands().State(cmd::kEditPaste)->enabled) << "the caret is a log";
@@ -385,6 +386,27 @@ TEST(ExplorerTree, PastingVanishedFilesIsReportedOnce) {
         << report.toStdString();
     EXPECT_TRUE(report.contains(QStringLiteral("4340ya1.igc no longer exists")));
     EXPECT_TRUE(std::filesystem::is_empty(stocked.primary / "Club"));
+}
+
+TEST(ExplorerTree, DeleteMovesFilesToTheTrashAndKeepsFoldersThatAreNotEmpty) {
+    StockedPane stocked;
+    CKORTreeCtrl& tree = *stocked.pane->tree;
+    WriteFile(stocked.primary / "Club" / "keep.dat", "");
+    tree.SelectOnly(stocked.Log(1));
+    stocked.pane->Child(stocked.workspace, QStringLiteral("Club"))->setSelected(true);
+    stocked.pane->Child(stocked.workspace, QStringLiteral("2003"))->setSelected(true);
+    QString message;
+    ModalScript script({ModalScript::Answer(QMessageBox::Ok, &message)});
+    tree.Commands().Execute(cmd::kDelete);
+    EXPECT_EQ(message, QPath(stocked.primary / "Club") + QStringLiteral(" is not empty."));
+    EXPECT_FALSE(std::filesystem::exists(stocked.primary / "4310ya1.igc"));
+    EXPECT_FALSE(std::filesystem::exists(stocked.primary / "2003")) << "an empty folder goes";
+    EXPECT_TRUE(std::filesystem::exists(stocked.primary / "Club" / "keep.dat"));
+    EXPECT_EQ(stocked.Log(1), nullptr);
+    EXPECT_NE(stocked.pane->Child(stocked.workspace, QStringLiteral("Club")), nullptr);
+    const auto trash =
+        std::filesystem::path(QDir::homePath().toStdString()) / ".local/share/Trash/files";
+    EXPECT_TRUE(std::filesystem::exists(trash / "4310ya1.igc")) << "in the desktop's trash";
 }
 
 TEST(ExplorerTree, PopupMenusOfEveryKind) {

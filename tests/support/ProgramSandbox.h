@@ -5,9 +5,15 @@
 #include <QSettings>
 #include <QString>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 
 namespace vantrel::test {
+
+// A path as the program's texts hold it.
+inline QString QPath(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
 
 // A home folder and a settings store of their own for the program's tests: HOME and
 // XDG_CONFIG_HOME point into a temporary folder for the whole test program, and every sandbox
@@ -19,6 +25,8 @@ public:
         static const bool redirected = [] {
             ::setenv("HOME", home.Path().c_str(), 1);
             ::setenv("XDG_CONFIG_HOME", (home.Path() / ".config").c_str(), 1);
+            // As in a real home: the desktop's trash lives under it.
+            std::filesystem::create_directories(home.Path() / ".local" / "share");
             return true;
         }();
         (void)redirected;

@@ -5,14 +5,19 @@
 #include "StatusIndicators.h"
 #include "Toolbars.h"
 #include "commands/CommandIds.h"
+#include "explorer/ExplorerMime.h"
+#include "explorer/PcItems.h"
 #include "icons/IconSet.h"
 #include "korlink/korlink.h"
 #include "settings/ProgramSettings.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
 
@@ -41,6 +46,7 @@ CMainFrame::CMainFrame(CommandMap& appCommands, QWidget* parent)
     setWindowTitle(QLatin1String(kProductName));
     setWindowIcon(ApplicationIcon());
     setCentralWidget(area_);
+    setAcceptDrops(true);
     area_->setObjectName(QStringLiteral("DocumentArea"));
     resize(kDefaultSize);
     RegisterCommands();
@@ -218,22 +224,27 @@ void CMainFrame::CreateBars() {
     explorer_->Build();
 }
 
-CommandTarget* CMainFrame::ActiveFlightTarget() const {
-    QMdiSubWindow* window = area_->activeSubWindow();
+namespace {
+
+// The active flight window as an interface its frame or its view implements; null when there
+// is no flight window or it does not implement it.
+template <typename Interface> Interface* ActiveWindowAs(const QMdiArea& area) {
+    QMdiSubWindow* window = area.activeSubWindow();
     if (!window)
         return nullptr;
-    if (auto* target = dynamic_cast<CommandTarget*>(window))
-        return target;
-    return dynamic_cast<CommandTarget*>(window->widget());
+    if (auto* frame = dynamic_cast<Interface*>(window))
+        return frame;
+    return dynamic_cast<Interface*>(window->widget());
+}
+
+} // namespace
+
+CommandTarget* CMainFrame::ActiveFlightTarget() const {
+    return ActiveWindowAs<CommandTarget>(*area_);
 }
 
 FlightWindow* CMainFrame::ActiveFlightWindow() const {
-    QMdiSubWindow* window = area_->activeSubWindow();
-    if (!window)
-        return nullptr;
-    if (auto* flight = dynamic_cast<FlightWindow*>(window))
-        return flight;
-    return dynamic_cast<FlightWindow*>(window->widget());
+    return ActiveWindowAs<FlightWindow>(*area_);
 }
 
 bool CMainFrame::ExecuteCommand(int id) {
@@ -347,6 +358,45 @@ void CMainFrame::SaveState() {
     explorer_->PcPane().SaveWorkspaces();
     if (explorer_->RecorderPane().Connected())
         KORGPSOff();
+}
+
+namespace {
+
+// The files a drop on the frame carries: the explorer's PC files or a file manager's files.
+QStringList DroppedFiles(const QMimeData& data) {
+    QStringList files;
+    if (const auto nodes = DroppedNodes(data)) {
+        for (const auto& node : *nodes)
+            if (node.IsPcItem() && node.IsFile())
+                files << QString::fromStdString(node.path);
+        return files;
+    }
+    for (const QString& path : FileListPaths(data))
+        if (KindOfFileName(QFileInfo(path).fileName().toStdString()))
+            files << path;
+    return files;
+}
+
+} // namespace
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (DroppedFiles(*event->mimeData()).isEmpty())
+        event->ignore();
+    else
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QStringList files = DroppedFiles(*event->mimeData());
+    ExplorerContext& context = explorer_->Context();
+    if (files.isEmpty() || !context.openDocument) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    for (const QString& file : files)
+        context.openDocument(file);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -73,6 +73,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Files and explorer items dropped on the frame are opened as documents.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateMenus();

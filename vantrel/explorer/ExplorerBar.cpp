@@ -15,6 +15,13 @@ CExplorerBar::CExplorerBar(QWidget* parent)
     context_.treeActivated = [this](CKORTreeCtrl* tree) { activeTree_ = tree; };
 }
 
+CExplorerBar::~CExplorerBar() {
+    // The trees use the context; they go before it does.
+    context_.treeActivated = nullptr;
+    delete recorderPane_;
+    delete pcPane_;
+}
+
 void CExplorerBar::Build() {
     recorderPane_->Build();
     pcPane_->Build();

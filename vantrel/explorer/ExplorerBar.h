@@ -19,6 +19,7 @@ public:
     static constexpr int kSmallestDivider = 20;
 
     explicit CExplorerBar(QWidget* parent = nullptr);
+    ~CExplorerBar() override;
 
     ExplorerContext& Context() { return context_; }
     CKORTreeCtrl& RecorderPane() { return *recorderPane_; }

@@ -99,6 +99,12 @@ CKORTreeCtrl::CKORTreeCtrl(Role role, ExplorerContext& context, QWidget* parent)
     RegisterCommands();
 }
 
+CKORTreeCtrl::~CKORTreeCtrl() {
+    // The base classes delete the items; nothing of this class may run for them then.
+    disconnect(this, nullptr, this, nullptr);
+    disconnect(itemDelegate(), nullptr, this, nullptr);
+}
+
 void CKORTreeCtrl::Build() {
     clear();
     recorderRoot_ = nullptr;

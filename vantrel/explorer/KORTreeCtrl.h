@@ -29,6 +29,7 @@ public:
     static constexpr auto kNotConnectedText = "Velmora Recorder (Not Connected)";
 
     CKORTreeCtrl(Role role, ExplorerContext& context, QWidget* parent = nullptr);
+    ~CKORTreeCtrl() override;
 
     Role PaneRole() const { return role_; }
     bool IsRecorderPane() const { return role_ == Role::Recorder; }

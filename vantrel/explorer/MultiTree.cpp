@@ -29,6 +29,11 @@ CMultiTree::CMultiTree(QWidget* parent) : QTreeWidget(parent) {
             });
 }
 
+CMultiTree::~CMultiTree() {
+    // The items go in the base class's destructor; their selection is no news by then.
+    disconnect(selectionModel(), nullptr, this, nullptr);
+}
+
 QList<QTreeWidgetItem*> CMultiTree::SelectedItems() const {
     QList<QTreeWidgetItem*> items;
     for (QTreeWidgetItemIterator it(const_cast<CMultiTree*>(this),

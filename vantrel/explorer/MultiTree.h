@@ -20,6 +20,7 @@ class CMultiTree : public QTreeWidget {
     Q_OBJECT
 public:
     explicit CMultiTree(QWidget* parent = nullptr);
+    ~CMultiTree() override;
 
     // The selected items in tree order.
     QList<QTreeWidgetItem*> SelectedItems() const;

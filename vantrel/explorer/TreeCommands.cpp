@@ -248,6 +248,7 @@ bool CKORTreeCtrl::FinishLabelEdit(CExplorerItem* item, const QString& text) {
 void CKORTreeCtrl::DeleteFiles() {
     ClearCutMarks();
     const auto items = Selection();
+    QStringList failed;
     for (CExplorerItem* item : items) {
         const ExplorerNode& node = item->Node();
         if (node.onRecorder || node.kind == NodeKind::Workspace || node.path.empty())
@@ -258,8 +259,13 @@ void CKORTreeCtrl::DeleteFiles() {
                                   QStringLiteral("%1 is not empty.").arg(path));
             continue;
         }
-        QFile::moveToTrash(path);
+        if (QFileInfo::exists(path) && !QFile::moveToTrash(path))
+            failed << path;
     }
+    if (!failed.isEmpty())
+        QMessageBox::critical(this, QLatin1String(kCaption),
+                              QStringLiteral("These files could not be moved to the trash:\n") +
+                                  failed.join(u'\n'));
     // The tree keeps only what still exists. Items are found again by serial, since deleting
     // a folder's item deletes the items inside it.
     std::vector<std::uint32_t> serials;
