@@ -60,7 +60,10 @@ SiteNavpoint ThroughNavpointFile(const SiteNavpoint& held) {
     got.Put(korlink::ToNavpoint(table.at(0)));
     std::istringstream file(navpoints::NavpointFileText(got, "Site"));
     navpoints::NavpointList read;
-    EXPECT_EQ(navpoints::ReadNavpoints(file, read), 1);
+    if (navpoints::ReadNavpoints(file, read) != 1) {
+        ADD_FAILURE() << "not read back: " << navpoints::NavpointFileText(got, "Site");
+        return {};
+    }
     const auto line = korlink::NavpointLine(1, korlink::ToRecorderNavpoint(*read.Nth(1)));
     NavpointMemory sentTo;
     EXPECT_TRUE(ApplyNavpointLine(sentTo, WithoutReturn(line), kNow)) << line;

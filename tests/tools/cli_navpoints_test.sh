@@ -73,7 +73,11 @@ grep -q '^3 navpoints$' "$work/out"
 
 # Lines that cannot be read, off the globe among them, are left out and counted; an id of 0
 # ends the reading.
-{ cat "$work/club.dat"; echo '4,91:00.000N,008:00.000E,0F,T,NORTH,'; echo '5,46:00.000N,181:00.000E,0F,T,EAST,'; echo '7,garbage'; echo '0,ends,here'; } >"$work/odd.dat"
+{
+    cat "$work/club.dat"
+    printf '%s\n' 4,91:00.000N,008:00.000E,0F,T,NORTH, 5,46:00.000N,181:00.000E,0F,T,EAST, \
+        7,garbage 0,ends,here
+} >"$work/odd.dat"
 expect 0 navpoints put "$work/odd.dat"
 grep -q '3 line(s) of .*odd.dat could not be read and are left out' "$work/out"
 grep -q 'line 10 of .*odd.dat has an id outside 1..65535: the lines after it are left out' "$work/out"
@@ -82,6 +86,7 @@ grep -q '^3 navpoints of Club Field sent and verified$' "$work/out"
 # Tasks name navpoints the recorder holds, at most nine; an empty task is not declared.
 expect 11 task set 2 1 99 1
 grep -q 'the recorder holds no navpoint 99' "$work/out"
+if grep -q 'must be 1-10' "$work/out"; then echo "a refused navpoint reported as a task number"; exit 1; fi
 expect 11 task set 2 1 2 3 1 2 3 1 2 3 1
 grep -q 'a task holds at most 9 navpoints; 10 were given' "$work/out"
 expect 0 tasks

@@ -24,6 +24,8 @@ expect $usage connect extra
 expect $usage --port 9 connect
 expect $usage task set
 expect $usage navpoints put
+expect $usage download
+expect $usage task-config
 
 # Values that do not fit the recorder are refused with their limit; nothing is sent.
 KORLINK_COM1=/dev/korlink-missing
