@@ -42,6 +42,8 @@ for expected in '"status": 4' '"achieved": [2]' '"error": null' \
     '"notes": ["No takeoff point declared: the first fix, 51:00.000N 001:00.000E, is taken as home, elevation 100 m."'; do
     grep -qF "$expected" out || fail "no takeoff: missing $expected"
 done
+"$kor" analyze --declared zero-takeoff.igc >out || fail "no takeoff: text not analysed"
+grep -A1 '^    Notes:' out | grep -q 'No takeoff point declared: the first fix' || fail "text note"
 
 # A day's task written by task-config, in nautical miles, analysed against a navpoint file.
 "$kor" task-config --write day.cfg --turnpoints 4 --start 2 --finish 3 --units 1 \

@@ -29,6 +29,10 @@ script -qec "$kor navpoints put $work/small.dat" /dev/null | tr -d '\r' >"$work/
 grep -q 'Transfering Navpoints to Recorder *\[#* *\] 100%$' "$work/terminal"
 grep -q 'Verifying Navpoints *\[#* *\] 100%$' "$work/terminal"
 grep -q '^10 navpoints of Small sent and verified$' "$work/terminal"
+script -qec "$kor sitename" /dev/null | tr -d '\r' >"$work/terminal"
+grep -q '^Small$' "$work/terminal"
+script -qec "$kor tasks" /dev/null | tr -d '\r' >"$work/terminal"
+grep -q '^Task 1$' "$work/terminal"
 
 # A recorder that falls silent after a few navpoints: how many it holds is said.
 start_korsim --silent-after 160

@@ -143,6 +143,17 @@ void Fill(FlightScore& score, const FlightAnalysis& flight) {
         score.rows.emplace_back(row.label, row.value);
 }
 
+// A note of kor's own, before the engine's: in the notes and among the result rows below
+// "Notes:".
+void AddNote(FlightScore& score, const std::string& note) {
+    score.notes.insert(score.notes.begin(), note);
+    auto notesRow = std::find_if(score.rows.begin(), score.rows.end(),
+                                 [](const auto& row) { return row.first == "  Notes:"; });
+    if (notesRow != score.rows.end())
+        ++notesRow;
+    score.rows.emplace(notesRow, std::string(), note);
+}
+
 std::string CsvField(const std::string& text) {
     if (text.find_first_of(",\"\r\n") == std::string::npos)
         return text;
@@ -226,7 +237,7 @@ FlightScore ScoreFlight(const std::string& file, const ScoringSetup& setup) {
         score.error = "Error analyzing flight.";
     Fill(score, flight);
     if (homeNote)
-        score.notes.insert(score.notes.begin(), *homeNote);
+        AddNote(score, *homeNote);
     return score;
 }
 

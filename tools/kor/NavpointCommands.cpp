@@ -241,8 +241,8 @@ void PrintTask(int number, const korlink::TaskIds& task, const navpoints::Navpoi
 
 int ShowTasks(const GlobalOptions& options) {
     return OnRecorder(options, [&](Session& session, RecorderMemory& memory) {
-        korlink::DirectTransfer direct;
-        auto status = korlink::ReadRecorderNavpoints(memory, session.Link(), direct,
+        ConsoleTransfer runner(session.Operation());
+        auto status = korlink::ReadRecorderNavpoints(memory, session.Link(), runner,
                                                      korlink::TransferRunner::Title::ToPc);
         if (status == KOR_OK)
             status = korlink::ReadRecorderTasks(memory, session.Link());
@@ -279,8 +279,8 @@ std::string UnknownIds(std::span<const std::int32_t> ids, const navpoints::Navpo
 // Reads the recorder's navpoints and refuses a task that names any it does not hold.
 Outcome CheckTaskNavpoints(Session& session, RecorderMemory& memory, int number,
                            std::span<const std::int32_t> ids) {
-    korlink::DirectTransfer direct;
-    const auto status = korlink::ReadRecorderNavpoints(memory, session.Link(), direct,
+    ConsoleTransfer runner(session.Operation());
+    const auto status = korlink::ReadRecorderNavpoints(memory, session.Link(), runner,
                                                        korlink::TransferRunner::Title::ToPc);
     if (status != KOR_OK)
         return status;
@@ -358,7 +358,9 @@ int ShowDeclaration(const GlobalOptions& options) {
 
 int ShowSiteName(const GlobalOptions& options) {
     return OnRecorder(options, [&](Session& session, RecorderMemory& memory) {
+        session.Operation().SetText("Reading the site name");
         const auto status = korlink::ReadRecorderSiteName(memory, session.Link());
+        session.Operation().EndLine();
         if (status == KOR_OK)
             std::printf("%s\n", korlink::TrimTrailing(memory.Navpoints().siteName).c_str());
         return status;
