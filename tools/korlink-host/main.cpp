@@ -29,8 +29,9 @@
 
 namespace {
 
-void ScreenshotFirstDialog(const QString& file) {
-    auto* poll = new QTimer;
+// Polls for the first modal dialog; the poll belongs to `owner` until it has found one.
+void ScreenshotFirstDialog(const QString& file, QObject* owner) {
+    auto* poll = new QTimer(owner);
     poll->setInterval(1500);
     QObject::connect(poll, &QTimer::timeout, [poll, file] {
         if (QWidget* dialog = QApplication::activeModalWidget()) {
@@ -156,7 +157,7 @@ int main(int argc, char** argv) {
 
     if (parser.isSet(callOption)) {
         if (parser.isSet(shotOption))
-            ScreenshotFirstDialog(parser.value(shotOption));
+            ScreenshotFirstDialog(parser.value(shotOption), &application);
         const QString name = parser.value(callOption);
         const QString result = calls.Call(name, descriptor(), arguments(name));
         std::printf("%s\n", qPrintable(result));
