@@ -15,13 +15,6 @@ struct Named {
     std::uint32_t bit;
 };
 
-constexpr std::array<Named, 6> kReadLetters{{{'A', attribute::kAirfield},
-                                             {'S', attribute::kStart},
-                                             {'F', attribute::kFinish},
-                                             {'H', attribute::kHome},
-                                             {'T', attribute::kTurnpoint},
-                                             {'L', attribute::kLandable}}};
-
 constexpr std::array<Named, 6> kColumnOrder{{{'H', attribute::kHome},
                                              {'S', attribute::kStart},
                                              {'F', attribute::kFinish},
@@ -45,9 +38,10 @@ std::string AttributeLetters(std::uint32_t attributes, int width, bool padded) {
 
 std::uint32_t AttributesFromLetters(std::string_view letters) {
     std::uint32_t attributes = 0;
-    for (const auto& named : kReadLetters) {
-        if (letters.find(named.letter) != std::string_view::npos)
-            attributes |= named.bit;
+    for (int bit = 0; bit < kAttributeWidth; ++bit) {
+        const char letter = kLetterOfBit[static_cast<std::size_t>(bit)];
+        if (letter != 0 && letters.find(letter) != std::string_view::npos)
+            attributes |= 1u << bit;
     }
     return attributes;
 }

@@ -29,8 +29,8 @@ constexpr int kAttributeWidth = 8;
 std::string AttributeLetters(std::uint32_t attributes, int width = kAttributeWidth,
                              bool padded = false);
 
-// The attribute bits named by the letters A, S, F, H, T and L anywhere in a text; other
-// characters are ignored.
+// The attribute bits named anywhere in a text by the letters that AttributeLetters writes at
+// the width used everywhere (T, A, M, L, S, F, H, E); other characters are ignored.
 std::uint32_t AttributesFromLetters(std::string_view letters);
 
 // The attribute column of a navpoint list: " " then "H ", "S ", "F ", "A ", "T ", "L " for each

@@ -8,8 +8,10 @@
 namespace navpoints {
 namespace {
 
+// Thousandths of a minute, rounded: a position read from a file, or from the recorder, is
+// written as the nearest one, so that reading it back and sending it on does not move it.
 std::string FileAngleText(double degrees, int degreeDigits, char positive, char negative) {
-    const AngleParts parts = SplitAngle(degrees, 1000, 0.01);
+    const AngleParts parts = SplitAngle(degrees, 1000, 0.5);
     return PaddedInteger(parts.degrees, degreeDigits) + ':' + PaddedInteger(parts.minutes, 2) +
            '.' + PaddedInteger(parts.fraction, 3) + (parts.negative ? negative : positive);
 }

@@ -18,8 +18,8 @@ struct AngleParts {
 // back as the same angle. Not-a-number gives all zeros.
 AngleParts SplitAngle(double degrees, int scale, double bias);
 
-// Coordinates as navpoint files write them: "DD:MM.mmmH" for latitude (N or S) and
-// "DDD:MM.mmmH" for longitude (E or W).
+// Coordinates as navpoint files write them, to the nearest thousandth of a minute: "DD:MM.mmmH"
+// for latitude (N or S) and "DDD:MM.mmmH" for longitude (E or W).
 std::string FileLatitudeText(double latitude);
 std::string FileLongitudeText(double longitude);
 

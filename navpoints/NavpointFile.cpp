@@ -16,10 +16,13 @@ namespace {
 constexpr double kMetresPerFoot = 0.30478513;
 constexpr std::string_view kSiteComment = "** Site : ";
 
-enum class LineKind { Navpoint, Passed, EndOfData };
+constexpr double kMostLatitude = 90;
+constexpr double kMostLongitude = 180;
+
+enum class LineKind { Navpoint, Comment, Unreadable, EndOfData };
 
 struct ParsedLine {
-    LineKind kind = LineKind::Passed;
+    LineKind kind = LineKind::Unreadable;
     std::optional<Navpoint> navpoint;
 };
 
@@ -95,9 +98,14 @@ bool IsBlank(std::string_view line) {
     return line.find_first_not_of(" \t") == line.npos;
 }
 
+bool IsOnTheGlobe(const Navpoint& navpoint) {
+    return std::fabs(navpoint.Latitude()) <= kMostLatitude &&
+           std::fabs(navpoint.Longitude()) <= kMostLongitude;
+}
+
 ParsedLine ParseLine(std::string_view line) {
     if (line.starts_with("**") || IsBlank(line))
-        return {};
+        return {LineKind::Comment, std::nullopt};
     std::string_view rest = line;
     const auto idField = NextField(rest, ',');
     const int id = LeadingInteger(idField ? *idField : line);
@@ -118,11 +126,13 @@ ParsedLine ParseLine(std::string_view line) {
         return {};
     const auto name = NextField(rest, ',');
     const std::string_view remark = name ? rest : std::string_view{};
-    return {LineKind::Navpoint,
-            Navpoint(id, name ? *name : rest, LeadingInteger(*latitudeDegrees), latitude->value,
-                     latitude->negative, LeadingInteger(*longitudeDegrees), longitude->value,
-                     longitude->negative, AttributesFromLetters(*attributes),
-                     ParseElevation(*elevation), remark)};
+    Navpoint navpoint(id, name ? *name : rest, LeadingInteger(*latitudeDegrees), latitude->value,
+                      latitude->negative, LeadingInteger(*longitudeDegrees), longitude->value,
+                      longitude->negative, AttributesFromLetters(*attributes),
+                      ParseElevation(*elevation), remark);
+    if (!IsOnTheGlobe(navpoint))
+        return {};
+    return {LineKind::Navpoint, std::move(navpoint)};
 }
 
 // Reads one line of at most `limit` characters (without its LF, and without the CR of a CR LF);
@@ -148,6 +158,13 @@ bool ReadBoundedLine(std::istream& in, std::string& line, std::size_t limit) {
     return any;
 }
 
+// The site name of a "** Site : " comment line (without its line end).
+std::optional<std::string> SiteNameOfComment(std::string_view line) {
+    if (!line.starts_with(kSiteComment))
+        return std::nullopt;
+    return std::string(line.substr(kSiteComment.size()));
+}
+
 // Names and remarks must not break the line they are written on; a name must not hold the
 // field delimiter either.
 std::string LineSafe(std::string_view text, bool isName) {
@@ -161,17 +178,35 @@ std::string LineSafe(std::string_view text, bool isName) {
 
 } // namespace
 
-int ReadNavpoints(std::istream& in, NavpointList& list) {
-    int count = 0;
+NavpointReading ReadNavpointLines(std::istream& in, NavpointList& list) {
+    NavpointReading reading;
     std::string line;
-    while (ReadBoundedLine(in, line, kMaxNavpointLineLength)) {
-        const ParsedLine parsed = ParseLine(line);
-        if (parsed.kind == LineKind::EndOfData)
-            break;
-        if (parsed.navpoint && list.Put(*parsed.navpoint))
-            ++count;
+    bool opening = true;
+    try {
+        for (int number = 1; ReadBoundedLine(in, line, kMaxNavpointLineLength); ++number) {
+            const ParsedLine parsed = ParseLine(line);
+            opening = opening && parsed.kind == LineKind::Comment;
+            if (opening && !reading.siteName)
+                reading.siteName = SiteNameOfComment(line);
+            if (parsed.kind == LineKind::EndOfData) {
+                reading.endedAtLine = number;
+                break;
+            }
+            if (parsed.kind == LineKind::Unreadable)
+                ++reading.unreadable;
+            else if (parsed.navpoint && list.Put(*parsed.navpoint))
+                ++reading.read;
+        }
+    } catch (const std::ios_base::failure&) {
+        // The stream buffer reports a failed read (a folder opened as a file) by throwing.
+        reading.failed = true;
     }
-    return count;
+    reading.failed = reading.failed || in.bad();
+    return reading;
+}
+
+int ReadNavpoints(std::istream& in, NavpointList& list) {
+    return ReadNavpointLines(in, list).read;
 }
 
 int ReadNavpointFile(const std::filesystem::path& path, NavpointList& list) {
@@ -180,7 +215,8 @@ int ReadNavpointFile(const std::filesystem::path& path, NavpointList& list) {
 }
 
 std::string NavpointLine(const Navpoint& navpoint) {
-    const int feet = TruncatedInt(navpoint.Elevation() * kFeetPerMetre + 0.01);
+    // To the nearest foot: the recorder's whole metres come back as the feet a file gave them.
+    const int feet = TruncatedInt(navpoint.Elevation() * kFeetPerMetre + 0.5);
     return IdText(navpoint.Id()) + ',' + FileLatitudeText(navpoint.Latitude()) + ',' +
            FileLongitudeText(navpoint.Longitude()) + ',' + std::to_string(feet) + "F," +
            AttributeLetters(navpoint.Attributes()) + ',' + LineSafe(navpoint.Name(), true) + ',' +
@@ -190,12 +226,10 @@ std::string NavpointLine(const Navpoint& navpoint) {
 std::optional<std::string> ReadNavpointFileSiteName(std::istream& in) {
     std::string line;
     while (std::getline(in, line) && line.starts_with("**")) {
-        if (line.starts_with(kSiteComment)) {
-            line.erase(0, kSiteComment.size());
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            return line;
-        }
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (auto name = SiteNameOfComment(line))
+            return name;
     }
     return std::nullopt;
 }

@@ -14,9 +14,21 @@ namespace navpoints {
 // Lines longer than this are cut; the rest of such a line is passed over.
 constexpr std::size_t kMaxNavpointLineLength = 255;
 
-// Reads navpoint lines into `list` (same ids replace). Comment lines ("**...") and lines that do
-// not parse are passed over; a line whose id lies outside 1 .. 65535 ends the reading. Returns
-// the number of navpoints read.
+// How a reading of navpoint lines went.
+struct NavpointReading {
+    int read = 0;        // navpoints read
+    int unreadable = 0;  // lines passed over (comment and blank lines are not counted)
+    int endedAtLine = 0; // 1-based line whose id ended the reading; 0 when read to the end
+    bool failed = false; // the input could not be read to its end (a folder, a read error)
+    // The name of a "** Site : " line among the comment lines that open the input.
+    std::optional<std::string> siteName;
+};
+
+// Reads navpoint lines into `list` (same ids replace). Comment lines ("**...") are passed over,
+// and so are lines that do not parse or whose position lies off the globe (latitude beyond 90°,
+// longitude beyond 180°); a line whose id lies outside 1 .. 65535 ends the reading.
+NavpointReading ReadNavpointLines(std::istream& in, NavpointList& list);
+// As above; the number of navpoints read.
 int ReadNavpoints(std::istream& in, NavpointList& list);
 // As above from a file; 0 when it cannot be opened.
 int ReadNavpointFile(const std::filesystem::path& path, NavpointList& list);

@@ -28,15 +28,29 @@ std::string TextAt(ByteView record, std::size_t offset, std::size_t length) {
     return text;
 }
 
-void PutText(Bytes& record, std::size_t offset, std::size_t length, const std::string& text) {
-    for (std::size_t i = 0; i < length; ++i)
-        record[offset + i] = static_cast<std::uint8_t>(i < text.size() ? text[i] : ' ');
+bool IsUtf8Continuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// At most `length` bytes of a text, never ending inside a UTF-8 character.
+std::string CutToFit(const std::string& text, std::size_t length) {
+    if (text.size() <= length)
+        return text;
+    std::size_t cut = length;
+    while (cut > 0 && IsUtf8Continuation(text[cut]))
+        --cut;
+    return text.substr(0, cut);
 }
 
 std::string Padded(const std::string& text, std::size_t length) {
-    std::string padded = text.substr(0, length);
+    std::string padded = CutToFit(text, length);
     padded.resize(length, ' ');
     return padded;
+}
+
+void PutText(Bytes& record, std::size_t offset, std::size_t length, const std::string& text) {
+    const std::string padded = Padded(text, length);
+    std::copy(padded.begin(), padded.end(), record.begin() + static_cast<std::ptrdiff_t>(offset));
 }
 
 // A radius in the configuration line: its decimal text, at most two characters (a radius
@@ -155,7 +169,7 @@ std::string ArrangePilotName(const std::string& typed) {
             return field;
         }
     }
-    return typed.substr(0, RecorderConfig::kPilotLength);
+    return CutToFit(typed, RecorderConfig::kPilotLength);
 }
 
 bool SameConfiguration(const RecorderConfig& written, const RecorderConfig& read) {

@@ -62,7 +62,8 @@ std::string ConfigurationLine(const RecorderConfig& config);
 
 // The pilot name as the configuration stores it: a name of two parts of 1 to 11 characters is
 // spread over the 24-character field (first part centred on column 6, last on 18); any other
-// name stays as typed. The result is at most 24 characters.
+// name stays as typed. The result is at most 24 bytes, cut before a UTF-8 character that
+// would not fit whole. Stored texts are cut the same way.
 std::string ArrangePilotName(const std::string& typed);
 
 // Whether a configuration read back from the recorder holds what was written.

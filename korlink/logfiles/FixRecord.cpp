@@ -98,12 +98,16 @@ LogFix DecodeFixRecord(const NibbleRecord& record) {
     return fix;
 }
 
-float AngleFrom24Bits(std::uint32_t value) {
+double ExactAngleFrom24Bits(std::uint32_t value) {
     constexpr std::int64_t kHalf = 1 << 23;
     const auto signedValue = static_cast<std::int64_t>(value) >= kHalf
                                  ? static_cast<std::int64_t>(value) - 2 * kHalf
                                  : static_cast<std::int64_t>(value);
-    return static_cast<float>(static_cast<double>(signedValue) * 360.0 / (2.0 * kHalf));
+    return static_cast<double>(signedValue) * 360.0 / (2.0 * kHalf);
+}
+
+float AngleFrom24Bits(std::uint32_t value) {
+    return static_cast<float>(ExactAngleFrom24Bits(value));
 }
 
 } // namespace korlink

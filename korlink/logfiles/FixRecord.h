@@ -60,7 +60,9 @@ LogTime DecodeLogTime(const NibbleRecord& record);
 // Missing fields read as 0; a numeric field of more than 5 digits, or an empty one, reads as 0.
 LogFix DecodeFixRecord(const NibbleRecord& record);
 
-// A 24-bit angle (two's complement) in degrees: v * 360 / 2^24.
+// A 24-bit angle (two's complement) in degrees: v * 360 / 2^24, exactly.
+double ExactAngleFrom24Bits(std::uint32_t value);
+// The same held as a 32-bit float, as decoded positions of stored logs are.
 float AngleFrom24Bits(std::uint32_t value);
 
 } // namespace korlink

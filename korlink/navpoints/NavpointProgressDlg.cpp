@@ -24,18 +24,6 @@ int BarValue(unsigned value) {
 
 } // namespace
 
-const char* TransferTitleText(TransferRunner::Title title) {
-    switch (title) {
-    case TransferRunner::Title::ToPc:
-        return "Transfering Navpoints to PC";
-    case TransferRunner::Title::ToRecorder:
-        return "Transfering Navpoints to Recorder";
-    case TransferRunner::Title::Verifying:
-        return "Verifying Navpoints";
-    }
-    return "";
-}
-
 CNavpointProgressDlg::CNavpointProgressDlg(CRecorderLink& link, TransferRunner::Title title,
                                            const CTranslator& translator, QWidget* parent)
     : QDialog(parent), link_(link), outer_(link.Operation()), bar_(new QProgressBar) {

@@ -48,9 +48,6 @@ private:
     QProgressBar* bar_;
 };
 
-// The window's caption for a transfer.
-const char* TransferTitleText(TransferRunner::Title title);
-
 // Runs navpoint transfers as the exports do: in the progress window, with "No Connect" when
 // download mode cannot be entered; straight through and silent when the caller asked for
 // quiet or there is no screen.

@@ -25,9 +25,13 @@ bool IsTask(int task) {
 
 } // namespace
 
-bool RecorderMemory::ReadNavpoints(CRecorderLink& link, Reading reading) {
+std::optional<NavpointCounts> RecorderMemory::ReadNavpointCounts(CRecorderLink& link) {
     const auto record = ReadRecordIn(link, 'c');
-    const auto counts = record ? ParseCounts(*record) : std::nullopt;
+    return record ? ParseCounts(*record) : std::nullopt;
+}
+
+bool RecorderMemory::ReadNavpoints(CRecorderLink& link, Reading reading) {
+    const auto counts = ReadNavpointCounts(link);
     if (!counts)
         return false;
     const auto area = link.DownloadArea(command::kSiteArea, reading == Reading::SiteNameOnly);

@@ -31,6 +31,8 @@ public:
     // operation. False when a record or block could not be read.
     enum class Reading { Everything, SiteNameOnly };
     bool ReadNavpoints(CRecorderLink& link, Reading reading = Reading::Everything);
+    // The recorder's count record alone; nothing when it could not be read.
+    std::optional<NavpointCounts> ReadNavpointCounts(CRecorderLink& link);
 
     // Takes the site name and the navpoints (the first 250) into the table for sending.
     void SetNavpoints(std::string_view siteName, std::span<const navpoints::Navpoint> navpoints);

@@ -1,9 +1,12 @@
 #include "RecorderNavpoints.h"
 
+#include "logfiles/FixRecord.h"
 #include "logfiles/LogBlocks.h"
 #include "logfiles/LogBytes.h"
 #include "navpoints/Coordinates.h"
 #include "navpoints/NumberText.h"
+
+#include <cmath>
 
 namespace korlink {
 namespace {
@@ -11,9 +14,9 @@ namespace {
 constexpr std::size_t kCountsLength = 4;
 constexpr int kLineMinuteScale = 10000;
 
-// "DDMM.mmmmH" (latitude, two degree digits) or "DDDMM.mmmmH" (longitude, three).
+// "DDMM.mmmmH" (latitude, two degree digits) or "DDDMM.mmmmH" (longitude, three), rounded.
 std::string LineAngle(double degrees, int degreeDigits, char positive, char negative) {
-    const auto parts = navpoints::SplitAngle(degrees, kLineMinuteScale, 0.0);
+    const auto parts = navpoints::SplitAngle(degrees, kLineMinuteScale, 0.5);
     return navpoints::PaddedInteger(parts.degrees, degreeDigits) +
            navpoints::PaddedInteger(parts.minutes, 2) + '.' +
            navpoints::PaddedInteger(parts.fraction, 4) + (parts.negative ? negative : positive);
@@ -29,9 +32,9 @@ std::string BlankPadded(std::string_view text, std::size_t length) {
 
 RecorderNavpoint ToRecorderNavpoint(const navpoints::Navpoint& navpoint) {
     RecorderNavpoint entry;
-    entry.latitude = static_cast<float>(navpoint.Latitude());
-    entry.longitude = static_cast<float>(navpoint.Longitude());
-    entry.elevation = navpoints::TruncatedInt(navpoint.Elevation());
+    entry.latitude = navpoint.Latitude();
+    entry.longitude = navpoint.Longitude();
+    entry.elevation = navpoints::TruncatedInt(std::round(navpoint.Elevation()));
     entry.attributes = navpoint.Attributes();
     entry.id = static_cast<std::uint32_t>(navpoint.Id());
     entry.name = BlankPadded(navpoint.Name(), kRecorderTextLength);
@@ -70,9 +73,12 @@ std::vector<RecorderNavpoint> DecodeNavpointArea(ByteView area, const NavpointCo
         const std::size_t offset = counts.firstRecord + i * counts.recordSize;
         if (offset + counts.recordSize > area.size())
             break;
-        const auto record = DecodeLogNavpoint(area.subspan(offset, counts.recordSize));
-        navpoints.push_back({record.latitude, record.longitude, record.elevation, record.attributes,
-                             record.id, record.name, record.remark});
+        const auto bytes = area.subspan(offset, counts.recordSize);
+        const auto record = DecodeLogNavpoint(bytes);
+        navpoints.push_back({ExactAngleFrom24Bits(logbytes::BigEndian24(bytes, 0)),
+                             ExactAngleFrom24Bits(logbytes::BigEndian24(bytes, 3)),
+                             record.elevation, record.attributes, record.id, record.name,
+                             record.remark});
     }
     return navpoints;
 }

@@ -23,10 +23,11 @@ constexpr std::size_t kRecorderTextLength = 12;
 constexpr std::size_t kSiteNameLength = 32;
 constexpr std::size_t kSiteLineNameLength = 64;
 
-// One navpoint of the recorder's table.
+// One navpoint of the recorder's table. Positions are held exactly as the recorder's 24-bit
+// angles give them, so that a navpoint read and sent back lands on the same angles.
 struct RecorderNavpoint {
-    float latitude = 0; // degrees, negative south
-    float longitude = 0;
+    double latitude = 0; // degrees, negative south
+    double longitude = 0;
     std::int32_t elevation = 0; // whole metres
     std::uint32_t attributes = 0;
     std::uint32_t id = 0;
@@ -48,7 +49,8 @@ struct RecorderNavpointTable {
 std::string BlankPadded(std::string_view text, std::size_t length);
 
 // A navpoint as the recorder keeps it: name and remark blank-padded to 12 characters, the
-// elevation truncated to whole metres.
+// elevation rounded to whole metres (a navpoint file's elevation in feet reads back a little
+// below the recorder's whole metres it was written from).
 RecorderNavpoint ToRecorderNavpoint(const navpoints::Navpoint& navpoint);
 navpoints::Navpoint ToNavpoint(const RecorderNavpoint& navpoint);
 
@@ -72,7 +74,7 @@ std::vector<RecorderNavpoint> DecodeNavpointArea(ByteView area, const NavpointCo
 std::string SiteLine(std::string_view siteName);
 
 // "C,<number>,DDMM.mmmmH,DDDMM.mmmmH,<elevation>,<id>,<attributes>,<name><remark>\r": the
-// minutes in ten-thousandths, truncated; name and remark 12 characters each.
+// minutes to the nearest ten-thousandth; name and remark 12 characters each.
 std::string NavpointLine(std::size_t number, const RecorderNavpoint& navpoint);
 
 } // namespace korlink

@@ -29,6 +29,18 @@ bool ReadBackMatches(const RecorderNavpointTable& table,
 
 } // namespace
 
+const char* TransferTitleText(TransferRunner::Title title) {
+    switch (title) {
+    case TransferRunner::Title::ToPc:
+        return "Transfering Navpoints to PC";
+    case TransferRunner::Title::ToRecorder:
+        return "Transfering Navpoints to Recorder";
+    case TransferRunner::Title::Verifying:
+        return "Verifying Navpoints";
+    }
+    return "";
+}
+
 std::uint32_t ReadRecorderNavpoints(RecorderMemory& memory, CRecorderLink& link,
                                     TransferRunner& runner, TransferRunner::Title title) {
     const bool read = runner.Run(title, [&] { return memory.ReadNavpoints(link); });

@@ -25,6 +25,10 @@ public:
     virtual void NoSendMode() {}
 };
 
+// What a transfer shows while it runs: "Transfering Navpoints to PC", "... to Recorder",
+// "Verifying Navpoints".
+const char* TransferTitleText(TransferRunner::Title title);
+
 class DirectTransfer : public TransferRunner {
 public:
     bool Run(Title, const std::function<bool()>& transfer) override { return transfer(); }

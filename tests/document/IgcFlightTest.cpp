@@ -6,6 +6,7 @@
 #include "navpoints/Attributes.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace vantrel {
 namespace {
@@ -27,7 +28,7 @@ TEST(IgcHeader, Records) {
         std::string text;
         std::string error = {};
         FlightDate date = {};
-        int timeZone = 0;
+        int timeZoneMinutes = 0;
         std::string gliderType = {};
         std::string gliderId = {};
         std::string pilot = {};
@@ -45,10 +46,18 @@ TEST(IgcHeader, Records) {
         {"short A record", "AZRV\n", "ERROR occured on line : 1; RecordType : A "},
         {"glider type in a GID record", "HFGIDGliderType: LS8\n", "", {}, 0, "LS8", ""},
         {"glider id", "HFGIDGLIDERID: D-1234 \n", "", {}, 0, "", "D-1234"},
-        {"zone UTC-05:00", "HFTZNTIMEZONE:UTC-05:00\n", "", {}, -5},
+        {"zone UTC-05:00", "HFTZNTIMEZONE:UTC-05:00\n", "", {}, -300},
         {"zone empty", "HFTZNTIMEZONE:\n", "", {}, 0},
         {"zone without colon", "HFTZN5\n", "", {}, 0},
-        {"converted zone", "HFTZOTimezone: 2\n", "", {}, 2},
+        {"zone not a number", "HFTZNTIMEZONE:local\n", "", {}, 0},
+        {"converted zone", "HFTZOTimezone: 2\n", "", {}, 120},
+        // Zones with minutes are kept to the minute.
+        {"zone +5:30", "HFTZNTIMEZONE:+5:30\n", "", {}, 330},
+        {"zone in decimal hours", "HFTZNTIMEZONE:+5.50\n", "", {}, 330},
+        {"zone +5:45", "HFTZNTIMEZONE:UTC+05:45\n", "", {}, 345},
+        {"zone +9:30", "HFTZNTIMEZONE: 9:30\n", "", {}, 570},
+        {"zone -3:30", "HFTZNTIMEZONE:-3:30\n", "", {}, -210},
+        {"zone -3.5", "HFTZNTIMEZONE:-3.5\n", "", {}, -210},
         {"pilot without a colon", "HFPLT123456 Jo Smith \n", "", {}, 0, "", "", "Jo Smith"},
         {"long pilot record read whole",
          "HFPLTPILOT:" + longName + "\n",
@@ -68,7 +77,7 @@ TEST(IgcHeader, Records) {
         EXPECT_EQ(flight.HeaderRead(), c.error.empty());
         EXPECT_EQ(flight.ErrorText(), c.error);
         EXPECT_EQ(flight.Date(), c.date);
-        EXPECT_EQ(flight.TimeZone(), c.timeZone);
+        EXPECT_EQ(flight.TimeZoneMinutes(), c.timeZoneMinutes);
         EXPECT_EQ(flight.Header().gliderType, c.gliderType);
         EXPECT_EQ(flight.Header().gliderId, c.gliderId);
         EXPECT_EQ(flight.Header().pilot, c.pilot);
@@ -86,7 +95,7 @@ TEST(IgcHeader, ConvertedFileFields) {
     EXPECT_EQ(header.competitionId, "AB");
     EXPECT_EQ(header.site, "Lasham");
     EXPECT_EQ(header.hardwareVersion, "2.05");
-    EXPECT_EQ(header.timeZone, 2);
+    EXPECT_EQ(header.timeZoneMinutes, 120);
     EXPECT_EQ((std::array{header.fxaStart, header.fxaEnd, header.enlStart, header.enlEnd}),
               (std::array{36, 38, 39, 41}));
 }
@@ -224,33 +233,54 @@ TEST(IgcFixes, TimeShiftOfTheOptions) {
         const char* what;
         const char* zone;
         TimeSettings settings;
-        int shift;
+        const char* flightZone;
+        int shiftMinutes;
     };
     const Case cases[]{
-        {"computer zone west", "EST5", {0, 0}, 5},
-        {"computer zone east", "CET-1", {0, 0}, -1},
-        {"flight zone -5", "CET-1", {1, 0}, 5},
-        {"user offset", "EST5", {2, 3}, -3},
-        {"unknown option is the computer's", "EST5", {7, 3}, 5},
+        {"computer zone west", "EST5", {0, 0}, "UTC-05:00", 300},
+        {"computer zone east", "CET-1", {0, 0}, "UTC-05:00", -60},
+        {"computer zone with minutes", "IST-5:30", {0, 0}, "UTC-05:00", -330},
+        {"flight zone -5", "CET-1", {1, 0}, "UTC-05:00", 300},
+        {"flight zone +5:45", "CET-1", {1, 0}, "+5:45", -345},
+        {"flight zone +5.50", "CET-1", {1, 0}, "+5.50", -330},
+        {"user offset", "EST5", {2, 180}, "UTC-05:00", -180},
+        {"user offset -3:30", "EST5", {2, -210}, "UTC-05:00", 210},
+        {"unknown option is the computer's", "EST5", {7, 180}, "UTC-05:00", 300},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         test::ScopedTimeZone zone(c.zone);
         const std::string record = BRecord(12, 0, 0, 51, 0);
         const IgcFlight flight =
-            Read("HFDTE010204\r\nHFTZNTIMEZONE:UTC-05:00\r\n" + record, c.settings);
+            Read("HFDTE010204\r\nHFTZNTIMEZONE:" + std::string(c.flightZone) + "\r\n" + record,
+                 c.settings);
         ASSERT_EQ(flight.FixCount(), 1);
-        EXPECT_EQ(flight.TimeShift(), c.shift);
-        EXPECT_EQ(flight.Fix(0)->time, LocalTime({1, 2, 2004}, 12 - c.shift, 0, 0));
+        EXPECT_EQ(flight.TimeShiftMinutes(), c.shiftMinutes);
+        EXPECT_EQ(flight.Fix(0)->time, LocalTime({1, 2, 2004}, 12, -c.shiftMinutes, 0));
     }
+}
+
+TEST(IgcFixes, ZoneTexts) {
+    struct Case {
+        const char* text;
+        std::optional<int> minutes;
+    };
+    const Case cases[]{
+        {"5", 300},         {"-3", -180},        {"5.5", 330},          {"+5.75", 345},
+        {"-3:30", -210},    {"+09:30", 570},     {"UTC+0545", 345},     {"GMT -1", -60},
+        {"0", 0},           {"24", 1440},        {"+5:30 IST", 330},    {"25", std::nullopt},
+        {"", std::nullopt}, {"+", std::nullopt}, {"abc", std::nullopt}, {"123", std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ZoneMinutesOf(c.text), c.minutes) << c.text;
 }
 
 TEST(IgcFixes, DaylightSavingInForceNowTakesAnHourOff) {
     test::ScopedTimeZone zone("EST5EDT,M3.2.0,M11.1.0");
     const std::time_t july = UtcSeconds({1, 7, 2024}, 12, 0, 0);
     const std::time_t january = UtcSeconds({1, 1, 2024}, 12, 0, 0);
-    EXPECT_EQ(ComputerZoneHours(july), 4);
-    EXPECT_EQ(ComputerZoneHours(january), 5);
+    EXPECT_EQ(ComputerZoneMinutes(july), 240);
+    EXPECT_EQ(ComputerZoneMinutes(january), 300);
 }
 
 TEST(IgcFixes, LogNavpointsAndConvertedMark) {

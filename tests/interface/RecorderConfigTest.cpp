@@ -35,6 +35,9 @@ TEST(RecorderConfig, PilotNames) {
         {"Madonna", "Madonna"},                                     // no blank
         {"Jan van Berg", "   Jan van      Berg"},                   // split at the last blank
         {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", "ABCDEFGHIJKLMNOPQRSTUVWX"}, // cut at 24
+        // UTF-8 is cut before a character that would not fit whole: "ü" is two bytes.
+        {"ABCDEFGHIJKLMNOPQRSTUVW\u00fcX", "ABCDEFGHIJKLMNOPQRSTUVW"},
+        {"ABCDEFGHIJKLMNOPQRSTUV\u00fcX", "ABCDEFGHIJKLMNOPQRSTUV\u00fc"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ArrangePilotName(c.typed), c.stored) << c.typed;
@@ -65,6 +68,18 @@ TEST(RecorderConfig, ConfigurationLineColumns) {
     small.datum = 7;
     small.approachRadius = 150;
     EXPECT_EQ(ConfigurationLine(small).substr(41, 8), ",007,99,");
+}
+
+TEST(RecorderConfig, StoredTextsAreNeverCutInsideACharacter) {
+    auto config = Sample();
+    config.glider = "Discus 2\u00e9"; // "é" would end at byte 10
+    config.compId = "A\u20ac";        // "€" is three bytes: only "A" fits
+    const auto line = ConfigurationLine(config);
+    EXPECT_EQ(line.substr(29, 12), "Discus 2 A  ");
+    const auto decoded = RecorderConfig::Decode(config.Encode());
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(decoded->glider, "Discus 2 ");
+    EXPECT_EQ(decoded->compId, "A  ");
 }
 
 TEST(RecorderConfig, RecordRoundTripKeepsUninterpretedBytes) {

@@ -1,12 +1,16 @@
 // The simulated recorder's navpoint memory: the lines it applies and the records it serves.
 #include "NavpointMemory.h"
 
+#include "RecorderFormat.h"
 #include "RecorderModel.h"
 #include "link/Commands.h"
+#include "navpoints/NavpointFile.h"
 #include "navpoints/RecorderNavpoints.h"
 #include "navpoints/RecorderTasks.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace korsim {
 namespace {
@@ -39,9 +43,55 @@ TEST(NavpointMemory, LinesTheLibrarySendsReadBackAsSent) {
     for (std::size_t i = 0; i < sent.size(); ++i) {
         EXPECT_EQ(read[i].id, static_cast<std::uint32_t>(sent[i].Id()));
         EXPECT_EQ(read[i].name, korlink::BlankPadded(sent[i].Name(), 12));
-        EXPECT_EQ(read[i].elevation, static_cast<int>(sent[i].Elevation()));
+        EXPECT_EQ(read[i].elevation, static_cast<int>(std::round(sent[i].Elevation())));
         EXPECT_NEAR(read[i].latitude, sent[i].Latitude(), kAngleStep);
         EXPECT_NEAR(read[i].longitude, sent[i].Longitude(), kAngleStep);
+    }
+}
+
+// One navpoint through a get and put as kor does them: read from the recorder's area, written
+// to a navpoint file and read back, sent as a navpoint line; what the recorder then holds.
+SiteNavpoint ThroughNavpointFile(const SiteNavpoint& held) {
+    NavpointMemory recorder;
+    recorder.site.navpoints = {held};
+    const auto counts = korlink::ParseCounts(CountsRecord(recorder));
+    const auto table = korlink::DecodeNavpointArea(SiteArea(recorder), *counts);
+    navpoints::NavpointList got;
+    got.Put(korlink::ToNavpoint(table.at(0)));
+    std::istringstream file(navpoints::NavpointFileText(got, "Site"));
+    navpoints::NavpointList read;
+    if (navpoints::ReadNavpoints(file, read) != 1) {
+        ADD_FAILURE() << "not read back: " << navpoints::NavpointFileText(got, "Site");
+        return {};
+    }
+    const auto line = korlink::NavpointLine(1, korlink::ToRecorderNavpoint(*read.Nth(1)));
+    NavpointMemory sentTo;
+    EXPECT_TRUE(ApplyNavpointLine(sentTo, WithoutReturn(line), kNow)) << line;
+    return sentTo.site.navpoints.at(0);
+}
+
+TEST(NavpointMemory, NavpointsReadAndSentBackStayWhereTheyAre) {
+    // Angles across the globe, on the recorder's 24-bit steps, and elevations over its 16 bits:
+    // none may move, however often it goes round.
+    constexpr int kSteps = 20011;
+    for (int i = 0; i < kSteps; ++i) {
+        const int latitudeStep = -(1 << 22) + static_cast<int>((2LL << 22) * i / kSteps);
+        const int longitudeStep = (1 << 23) - 1 - static_cast<int>((2LL << 23) * i / kSteps);
+        SiteNavpoint held{latitudeStep * kAngleStep,
+                          longitudeStep * kAngleStep,
+                          static_cast<std::uint16_t>(i * 65535LL / (kSteps - 1)),
+                          7,
+                          19,
+                          "NAME",
+                          "REMARK"};
+        SiteNavpoint now = held;
+        for (int round = 0; round < 3; ++round)
+            now = ThroughNavpointFile(now);
+        // The recorder keeps its angles in 24 bits.
+        ASSERT_EQ(Angle24(now.latitude), Angle24(held.latitude)) << i;
+        ASSERT_EQ(Angle24(now.longitude), Angle24(held.longitude)) << i;
+        ASSERT_EQ(now.elevation, held.elevation) << i;
+        ASSERT_EQ(now.attributes, held.attributes) << i;
     }
 }
 

@@ -3,6 +3,8 @@
 #include "TemporaryFolder.h"
 #include "navpoints/Attributes.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -103,6 +105,50 @@ TEST(NavpointFile, WhichLinesAreRead) {
               0);
 }
 
+TEST(NavpointFile, ReadingCountsTheLinesItLeavesOut) {
+    NavpointList list;
+    std::istringstream in("**\n"
+                          "** Site : Club Field\r\n"
+                          "**\n"
+                          "\n"
+                          "1,46:30.000N,008:00.000E,1640F,HAS,HOMEFIELD,\n"
+                          "2,90:00.001N,008:00.000E,0F,T,NORTH,\n"  // off the globe
+                          "3,46:30.000S,180:00.001W,0F,T,WEST,\n"   // off the globe
+                          "4,90:00.000S,180:00.000E,0F,T,CORNER,\n" // on its edge
+                          "5,garbage\n"                             // not a navpoint line
+                          "6,46:30.000N,008:00.000E,0F,TME,SIXTH,\n"
+                          "0,46:30.000N,008:00.000E,0F,T,END,\n"
+                          "7,46:30.000N,008:00.000E,0F,T,AFTER,\n");
+    const NavpointReading reading = ReadNavpointLines(in, list);
+    EXPECT_EQ(reading.read, 3);
+    EXPECT_EQ(reading.unreadable, 3);
+    EXPECT_EQ(reading.endedAtLine, 11);
+    EXPECT_FALSE(reading.failed);
+    EXPECT_EQ(reading.siteName, "Club Field");
+    EXPECT_NE(list.Find(4), nullptr);
+    EXPECT_EQ(list.Find(6)->Attributes(), kTurnpoint | kM | kE);
+}
+
+TEST(NavpointFile, AFolderIsAFailedReading) {
+    korlink::test::TemporaryFolder folder;
+    std::filesystem::create_directory(folder / "site.dat");
+    std::ifstream in(folder / "site.dat", std::ios::binary);
+    ASSERT_TRUE(in) << "a folder opens as a stream";
+    NavpointList list;
+    const NavpointReading reading = ReadNavpointLines(in, list);
+    EXPECT_TRUE(reading.failed);
+    EXPECT_EQ(reading.read, 0);
+    NavpointList again;
+    EXPECT_EQ(ReadNavpointFile(folder / "site.dat", again), 0);
+}
+
+TEST(NavpointFile, EveryAttributeLetterWrittenIsReadBack) {
+    for (std::uint32_t bits = 0; bits < 256; ++bits) {
+        const std::string line = NavpointLine(Navpoint(1, "N", 46.5, 8.0, bits, 100, ""));
+        EXPECT_EQ(ReadText(line).Find(1)->Attributes(), bits) << line;
+    }
+}
+
 TEST(NavpointFile, OverlongLineIsCutNotSplit) {
     // The rest of a long line must not be read as a line of its own (it would end the reading
     // with an id of 0, or place a navpoint from the middle of a remark).
@@ -130,6 +176,8 @@ TEST(NavpointFile, WritesCoordinates) {
         {-0.0005, -0.0005, "00:00.030S,000:00.030W"},
         {45 + 30.999995 / 60, -(120 + 59.999995 / 60), "45:31.000N,121:00.000W"},
         {-89.999999999, 179.9999999999, "90:00.000S,180:00.000E"},
+        // The nearest thousandth of a minute, not the one below.
+        {45 + 30.4996 / 60, -(120 + 7.2494 / 60), "45:30.500N,120:07.249W"},
     };
     for (const auto& c : cases) {
         const std::string line = NavpointLine(Navpoint(1, "N", c.latitude, c.longitude, 0, 0, "R"));
@@ -146,7 +194,8 @@ TEST(NavpointFile, FileRoundTrip) {
     const auto path = folder / "site.dat";
     ASSERT_TRUE(WriteNavpointFile(path, list, "Alps\nSouth"));
     const std::string text = folder.Read("site.dat");
-    EXPECT_TRUE(text.starts_with("**\n** Site : Alps South\n**\n2,46:15.000N,007:30.000E,4921F,,"
+    // 1500 m is 4921.5 ft, written to the nearest foot.
+    EXPECT_TRUE(text.starts_with("**\n** Site : Alps South\n**\n2,46:15.000N,007:30.000E,4922F,,"
                                  "PLAIN,\n40,"))
         << text;
 

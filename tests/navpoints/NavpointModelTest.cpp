@@ -39,8 +39,11 @@ TEST(NavpointModel, AttributeLetters) {
     for (const auto& c : cases)
         EXPECT_EQ(AttributeLetters(c.bits, c.width, c.padded), c.text) << c.text;
 
-    EXPECT_EQ(AttributesFromLetters("xTq AS MEW"), kTurnpoint | kAirfield | kStart);
-    EXPECT_EQ(AttributesFromLetters("HFL"), kHome | kFinish | kLandable);
+    // Every letter the writer writes is read back; W and R, never written, are not read.
+    EXPECT_EQ(AttributesFromLetters("xTq AS MEW"), kTurnpoint | kAirfield | kStart | kM | kE);
+    EXPECT_EQ(AttributesFromLetters("HFL R"), kHome | kFinish | kLandable);
+    for (std::uint32_t bits = 0; bits < 256; ++bits)
+        EXPECT_EQ(AttributesFromLetters(AttributeLetters(bits)), bits) << bits;
     EXPECT_EQ(AttributeColumnText(kTurnpoint | kHome | kLandable | kM), " H T L ");
     EXPECT_EQ(AttributeColumnText(0), " ");
 }

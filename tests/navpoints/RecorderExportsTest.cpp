@@ -45,7 +45,8 @@ TEST(RecorderExports, GetWaypointsCopiesAtMostTheMaximum) {
             EXPECT_STREQ(records[1].name, "P2");
             EXPECT_STREQ(records[1].remark, "R2");
             EXPECT_FLOAT_EQ(records[1].elevation, 401.0f);
-            EXPECT_NEAR(records[1].latitude, 46.0 + 1 / 111.2, 1e-5);
+            // The nearest of the recorder's 24-bit angles.
+            EXPECT_NEAR(records[1].latitude, 46.0 + 1 / 111.2, 360.0 / (1 << 24) / 2);
             EXPECT_EQ(records[1].reserved[0], 0x5A) << "bytes 0 to 7 are not written";
         }
     }

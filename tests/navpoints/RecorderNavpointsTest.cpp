@@ -17,11 +17,16 @@ TEST(RecorderNavpoints, NavpointLines) {
         const char* line;
     };
     const Case cases[] = {
+        // The elevation to the nearest whole metre.
         {Navpoint(12, "ABC", 46.5, -7.25, 19, 417.9f, "RWY 27"),
+         "C,1,4630.0000N,00715.0000W,418,12,19,ABC         RWY 27      \r"},
+        {Navpoint(12, "ABC", 46.5, -7.25, 19, 416.946f, "RWY 27"),
          "C,1,4630.0000N,00715.0000W,417,12,19,ABC         RWY 27      \r"},
-        // Ten-thousandths of a minute, truncated; south and east.
+        // Ten-thousandths of a minute, rounded; south and east.
         {Navpoint(7, "TWELVE CHARS", -0.0005, 179.5, 1, 0.0f, ""),
          "C,1,0000.0300S,17930.0000E,0,7,1,TWELVE CHARS            \r"},
+        {Navpoint(7, "TWELVE CHARS", 45 + 30.49996 / 60, -(120 + 59.99996 / 60), 1, 0.0f, ""),
+         "C,1,4530.5000N,12100.0000W,0,7,1,TWELVE CHARS            \r"},
         // Longer texts are cut to 12 characters; a negative elevation is stored as 0.
         {Navpoint(65535, "A NAME TOO LONG", 1.0, 0.0, 0, -12.0f, "REMARK TOO LONG"),
          "C,1,0100.0000N,00000.0000E,0,65535,0,A NAME TOO LREMARK TOO L\r"},

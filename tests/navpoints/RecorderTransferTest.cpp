@@ -74,8 +74,9 @@ TEST(RecorderTransfer, SendsTheFirst250AndVerifiesThem) {
     EXPECT_EQ(model.navpointMemory.site.navpoints.size(), 250u);
     EXPECT_EQ(model.navpointMemory.site.name, "Alps" + std::string(60, ' '));
     ASSERT_EQ(model.receivedLines.size(), 251u);
+    // Minutes to the nearest ten-thousandth, the elevation of 501.5 m to the nearest metre.
     EXPECT_EQ(model.receivedLines[1],
-              "C,1,4700.0599N,00800.0600W,501,1,1,ABC         REMARK      ");
+              "C,1,4700.0600N,00800.0600W,502,1,1,ABC         REMARK      ");
     EXPECT_EQ(model.receivedLines[250].substr(0, 6), "C,250,");
     EXPECT_EQ(recorder.operation.ranges.front(), 250u);
     EXPECT_EQ(recorder.operation.positions[249], 250u);

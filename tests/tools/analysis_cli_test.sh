@@ -11,10 +11,10 @@ cd "$work"
 
 fail() { echo "analysis cli: $*"; cat out 2>/dev/null || true; exit 1; }
 
-flight() { # NAME OFFSET: home, the start, Alpha, the finish, home again
+flight() { # NAME OFFSET [TAKEOFF]: home, the start, Alpha, the finish, home again
     {
         printf '%s\r\n' AZRVQ0YA HFDTE010204 'HFPLTPilot: Anna Berg' HFCIDCompetitionID:ab \
-            C010204100000010204000101 C5100000N00100000EHOME C5100000N00112000ESTART \
+            C010204100000010204000101 "${3:-C5100000N00100000EHOME}" C5100000N00112000ESTART \
             C5118000N00112000EALPHA C5101200N00100000EFINISH C5100000N00100000EHOME
         awk -v offset="$2" -f "$generator"
     } >"$1"
@@ -33,6 +33,17 @@ for expected in '"status": 4' '"status_text": "Completed Task"' '"achieved": [3]
     '["  Acheived Turnpoint ID'"'"'s", "3"]' '"error": null'; do
     grep -qF "$expected" out || fail "declared: missing $expected"
 done
+
+# The usual all-zero takeoff line: the first fix stands in for the home navpoint, and a note
+# says so. Without the takeoff point Alpha is navpoint 2.
+flight zero-takeoff.igc 0 C0000000N00000000ETAKEOFF
+"$kor" analyze --declared --json zero-takeoff.igc >out || fail "no takeoff: not analysed"
+for expected in '"status": 4' '"achieved": [2]' '"error": null' \
+    '"notes": ["No takeoff point declared: the first fix, 51:00.000N 001:00.000E, is taken as home, elevation 100 m."'; do
+    grep -qF "$expected" out || fail "no takeoff: missing $expected"
+done
+"$kor" analyze --declared zero-takeoff.igc >out || fail "no takeoff: text not analysed"
+grep -A1 '^    Notes:' out | grep -q 'No takeoff point declared: the first fix' || fail "text note"
 
 # A day's task written by task-config, in nautical miles, analysed against a navpoint file.
 "$kor" task-config --write day.cfg --turnpoints 4 --start 2 --finish 3 --units 1 \

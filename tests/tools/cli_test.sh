@@ -37,7 +37,7 @@ expect 0 config set --glider LS8 --pilot "Anna Berg" --yes
 expect 0 config
 grep -q '^Glider           LS8$' "$work/out"
 grep -q '^Pilot            Anna        Berg$' "$work/out"
-expect 1 config set --pilot "   "
+expect 64 config set --pilot "   "
 
 expect 0 gps-off
 echo "cli: ok"

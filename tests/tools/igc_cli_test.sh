@@ -22,6 +22,18 @@ for expected in '"fixes": 2' '"invalid_fixes": 1' '"first_fix_utc": "2004-01-31T
     grep -qF "$expected" out || { echo "igc-info: missing $expected"; cat out; exit 1; }
 done
 
+# Zones with minutes are kept to the minute, read from the flight or given by the user.
+sed 's/HFTZNTIMEZONE:UTC-05:00/HFTZNTIMEZONE:+5.50/' flight.igc >india.igc
+"$kor" igc-info --json --time-option 1 india.igc >out
+grep -qF '"first_fix_local": "2004-02-01T05:29:58+05:30"' out || { echo "igc-info: +5.50"; cat out; exit 1; }
+grep -qF '"time_zone": 5.5' out || { echo "igc-info: time zone 5.5"; cat out; exit 1; }
+"$kor" igc-info --time-option 2 --user-offset -3:30 flight.igc >out
+grep -q 'local 2004-01-31T20:29:58-03:30$' out || { echo "igc-info: -3:30"; cat out; exit 1; }
+"$kor" igc-info --time-option 2 --user-offset 5.75 flight.igc >out
+grep -q 'local 2004-02-01T05:44:58+05:45$' out || { echo "igc-info: 5.75"; cat out; exit 1; }
+status=0; "$kor" igc-info --time-option 2 --user-offset 25 flight.igc >out 2>&1 || status=$?
+[ "$status" -eq 64 ] || { echo "igc-info: an offset of 25 hours gave $status"; cat out; exit 1; }
+
 # A stored log is read through the IGC file beside it, in any letter case; an empty one fails.
 cp flight.igc LOG.igc
 : >log.kor

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <memory>
 #include <mutex>
@@ -82,6 +83,19 @@ std::optional<ScoringSetup> Setup(const AnalyzeOptions& options) {
     return setup;
 }
 
+// One flight's score; a failure no step expected is that flight's error (an exception must not
+// leave a worker thread).
+FlightScore ScoreOne(const std::string& file, const ScoringSetup& setup) {
+    try {
+        return ScoreFlight(file, setup);
+    } catch (const std::exception& failure) {
+        FlightScore score;
+        score.file = file;
+        score.error = std::string("unexpected failure: ") + failure.what();
+        return score;
+    }
+}
+
 // Scores every file on all cores; the results keep the order of the files.
 std::vector<FlightScore> ScoreAll(const std::vector<std::string>& files,
                                   const ScoringSetup& setup) {
@@ -89,7 +103,7 @@ std::vector<FlightScore> ScoreAll(const std::vector<std::string>& files,
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
         for (std::size_t i = next++; i < files.size(); i = next++)
-            scores[i] = ScoreFlight(files[i], setup);
+            scores[i] = ScoreOne(files[i], setup);
     };
     const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
     std::vector<std::jthread> workers;
@@ -229,7 +243,7 @@ int TaskConfig(const TaskConfigOptions& options) {
     const std::string& file = options.write.empty() ? options.file : options.write;
     if (file.empty()) {
         std::fprintf(stderr, "task-config: give a configuration file, or --write FILE\n");
-        return kUnusable;
+        return kUsageExit;
     }
     vantrel::TaskSettings settings =
         vantrel::DefaultTaskSettings(options.units, options.altitudeUnits);

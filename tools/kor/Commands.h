@@ -6,6 +6,12 @@
 
 namespace kor {
 
+// Exit codes of kor's own, apart from the library's status codes (0 .. 14) and the outcomes of
+// the file commands (0 .. 2): a usage error (an unknown command or option, a value refused
+// before anything was done), and a failure inside kor that no command expected.
+constexpr int kUsageExit = 64;
+constexpr int kUnexpectedFailureExit = 70;
+
 // Options that every command shares.
 struct GlobalOptions {
     int port = 1;

@@ -80,14 +80,38 @@ int ShowConfig(const GlobalOptions& options) {
     return 0;
 }
 
-int SetConfig(const GlobalOptions& options, const ConfigChanges& changes) {
-    if (!changes.Any()) {
-        std::fprintf(stderr, "kor config set: nothing to change\n");
-        return 1;
+// A text that does not fit its field, named with the field's limit; the recorder keeps bytes,
+// so a letter outside ASCII takes two or more of them.
+std::optional<std::string> TooLong(const char* option, const std::optional<std::string>& value,
+                                   std::size_t limit) {
+    if (!value || value->size() <= limit)
+        return std::nullopt;
+    return std::string(option) + " \"" + *value + "\" is " + std::to_string(value->size()) +
+           " bytes; the recorder keeps at most " + std::to_string(limit) +
+           " (a letter outside ASCII takes two or more)";
+}
+
+// Why the changes cannot be made as given; nothing when they can.
+std::optional<std::string> RefusedChange(const ConfigChanges& changes) {
+    if (!changes.Any())
+        return "kor config set: nothing to change";
+    if (changes.pilot && Shown(*changes.pilot).empty())
+        return "Invalid Pilot Name.";
+    const std::optional<std::string> pilot =
+        changes.pilot ? std::optional(Shown(*changes.pilot)) : std::nullopt;
+    for (auto refused : {TooLong("--pilot", pilot, RecorderConfig::kPilotLength),
+                         TooLong("--glider", changes.glider, RecorderConfig::kGliderLength),
+                         TooLong("--comp", changes.compId, RecorderConfig::kCompIdLength)}) {
+        if (refused)
+            return refused;
     }
-    if (changes.pilot && Shown(*changes.pilot).empty()) {
-        std::fprintf(stderr, "Invalid Pilot Name.\n");
-        return 1;
+    return std::nullopt;
+}
+
+int SetConfig(const GlobalOptions& options, const ConfigChanges& changes) {
+    if (const auto refused = RefusedChange(changes)) {
+        std::fprintf(stderr, "%s\n", refused->c_str());
+        return kUsageExit;
     }
     Session session(options);
     if (!session.IsConnected())
@@ -98,7 +122,7 @@ int SetConfig(const GlobalOptions& options, const ConfigChanges& changes) {
         return KOR_COMMUNICATION_ERROR;
     }
     if (changes.pilot)
-        config->pilot = korlink::ArrangePilotName(*changes.pilot);
+        config->pilot = korlink::ArrangePilotName(Shown(*changes.pilot));
     if (changes.glider)
         config->glider = *changes.glider;
     if (changes.compId)
@@ -148,9 +172,10 @@ Command AddConfigCommand(CLI::App& app, const GlobalOptions& options) {
     auto* set = config->add_subcommand(
         "set", "change the configuration (this erases the flights stored in the recorder)");
     auto changes = std::make_shared<ConfigChanges>();
-    set->add_option("--pilot", changes->pilot, "pilot name (two names are centred)");
-    set->add_option("--glider", changes->glider, "glider type, 9 characters");
-    set->add_option("--comp", changes->compId, "competition id, 3 characters");
+    set->add_option("--pilot", changes->pilot,
+                    "pilot name, at most 24 characters (two names are centred)");
+    set->add_option("--glider", changes->glider, "glider type, at most 9 characters");
+    set->add_option("--comp", changes->compId, "competition id, at most 3 characters");
     set->add_option("--units", changes->units, "0 nm/ft/kts, 1 km/m/m/s, 2 km/ft/kts, 3 sm/ft/kts")
         ->check(CLI::Range(0, 3));
     set->add_option("--enroute", changes->enroute, "en-route fix interval, seconds")

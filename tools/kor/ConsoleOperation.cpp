@@ -16,7 +16,9 @@ extern "C" void OnInterrupt(int) {
 }
 
 constexpr std::chrono::milliseconds kSleepSlice{50};
-constexpr int kBarWidth = 40;
+// A label of up to 34 characters and the bar fit an 80-column terminal.
+constexpr int kLabelWidth = 34;
+constexpr int kBarWidth = 36;
 
 } // namespace
 
@@ -25,8 +27,16 @@ ConsoleOperation::ConsoleOperation() : interactive_(::isatty(STDERR_FILENO) != 0
 }
 
 ConsoleOperation::~ConsoleOperation() {
-    if (interactive_ && lastPercent_ >= 0)
+    EndLine();
+}
+
+void ConsoleOperation::EndLine() {
+    if (lineOpen_)
         std::fputc('\n', stderr);
+    lineOpen_ = false;
+    range_ = 0;
+    position_ = 0;
+    lastPercent_ = -1;
 }
 
 bool ConsoleOperation::IsCancelled() const {
@@ -66,9 +76,10 @@ void ConsoleOperation::Draw() {
     if (percent == lastPercent_)
         return;
     lastPercent_ = percent;
+    lineOpen_ = true;
     const int filled = percent * kBarWidth / 100;
-    std::fprintf(stderr, "\r%-30.30s [%.*s%*s] %3d%%", text_.c_str(), filled,
-                 "########################################", kBarWidth - filled, "", percent);
+    std::fprintf(stderr, "\r%-*.*s [%.*s%*s] %3d%%", kLabelWidth, kLabelWidth, text_.c_str(),
+                 filled, "####################################", kBarWidth - filled, "", percent);
     std::fflush(stderr);
 }
 

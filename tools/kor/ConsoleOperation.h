@@ -17,11 +17,14 @@ public:
     void SetText(std::string_view text) override;
     void SetProgressRange(unsigned range) override;
     void SetProgressPosition(unsigned position) override;
+    // Ends the progress line, so that what is printed next starts on a line of its own.
+    void EndLine();
 
 private:
     void Draw();
 
     bool interactive_;
+    bool lineOpen_ = false;
     unsigned range_ = 0;
     unsigned position_ = 0;
     int lastPercent_ = -1;

@@ -200,7 +200,7 @@ Command AddDownloadCommand(CLI::App& app, const GlobalOptions& options) {
     return {download, [&options, choice, download] {
                 if (!choice->number && !choice->all && !choice->onlyNew && choice->date.empty()) {
                     std::fprintf(stderr, "%s", download->help().c_str());
-                    return 1;
+                    return kUsageExit;
                 }
                 const fs::path folder =
                     choice->folder.empty() ? DefaultFlightFolder() : fs::path(choice->folder);

@@ -7,7 +7,10 @@
 #include "analysis/TaskDistance.h"
 #include "document/FlightDocument.h"
 #include "document/Units.h"
+#include "navpoints/Attributes.h"
+#include "navpoints/Coordinates.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace kor {
@@ -34,9 +37,11 @@ std::optional<std::time_t> OpenTime(const std::string& text, const vantrel::Flig
 }
 
 // The task of a flight by the setup's source; an error text when it cannot be had.
+// `fromDeclaration` tells whether the flight's declaration gave it.
 std::optional<std::string> FlightTask(const FlightAnalysis& flight, const ScoringSetup& setup,
                                       const navpoints::NavpointList& navpoints,
-                                      vantrel::TaskSettings& settings) {
+                                      vantrel::TaskSettings& settings, bool& fromDeclaration) {
+    fromDeclaration = false;
     if (setup.source == TaskSource::ConfigFile) {
         settings = setup.settings;
         return std::nullopt;
@@ -50,6 +55,7 @@ std::optional<std::string> FlightTask(const FlightAnalysis& flight, const Scorin
         if (load == vantrel::ConfigLoad::Loaded)
             return std::nullopt;
     }
+    fromDeclaration = true;
     if (const auto* declaration = flight.Declaration(0)) {
         vantrel::PrefillFromDeclaration(*declaration, navpoints, settings);
         // The wizard's gate step marks both gates in use.
@@ -57,6 +63,46 @@ std::optional<std::string> FlightTask(const FlightAnalysis& flight, const Scorin
         settings.finishGate.inUse = true;
     }
     return std::nullopt;
+}
+
+bool HasHome(const navpoints::NavpointList& navpoints) {
+    const auto all = navpoints.InOrder();
+    return std::any_of(all.begin(), all.end(), [](const navpoints::Navpoint* navpoint) {
+        return navpoint->Has(navpoints::attribute::kHome);
+    });
+}
+
+// A declaration whose takeoff line is missing or at 0°,0° (the declared points take only
+// positions with both coordinates set).
+bool LacksTakeoff(const vantrel::IgcDeclaration* declaration) {
+    if (!declaration)
+        return false;
+    const auto& points = declaration->points;
+    return points.empty() || points.front().latitude == 0 || points.front().longitude == 0;
+}
+
+// Declarations commonly carry an all-zero takeoff line, which leaves the task without a home
+// navpoint. Then the first fix stands in for it, at the fix's GPS altitude (its pressure
+// altitude when it has none); the note says so. Nothing when a home navpoint is there.
+std::optional<std::string> HomeAtFirstFix(const FlightAnalysis& flight,
+                                          navpoints::NavpointList& navpoints) {
+    if (HasHome(navpoints) || !LacksTakeoff(flight.Declaration(0)) || flight.Fixes().empty())
+        return std::nullopt;
+    const vantrel::IgcFix& first = flight.Fixes().front();
+    const int feet = first.gpsAltitude > 0 ? first.gpsAltitude : first.pressureAltitude;
+    const auto metres = static_cast<float>(std::max(feet, 0) / vantrel::kFeetPerMetreOfFixes);
+    const navpoints::Navpoint home(navpoints.NextFreeId(), "HOME", first.Latitude(),
+                                   first.Longitude(), navpoints::attribute::kHome, metres,
+                                   "first fix");
+    if (!navpoints.Put(home))
+        return std::nullopt;
+    char note[160];
+    std::snprintf(note, sizeof note,
+                  "No takeoff point declared: the first fix, %s %s, is taken as home, "
+                  "elevation %.0f m.",
+                  navpoints::FileLatitudeText(home.Latitude()).c_str(),
+                  navpoints::FileLongitudeText(home.Longitude()).c_str(), home.Elevation());
+    return std::string(note);
 }
 
 void Fill(FlightScore& score, const FlightAnalysis& flight) {
@@ -95,6 +141,17 @@ void Fill(FlightScore& score, const FlightAnalysis& flight) {
     score.notes = flight.Notes();
     for (const auto& row : vantrel::ResultRows(flight))
         score.rows.emplace_back(row.label, row.value);
+}
+
+// A note of kor's own, before the engine's: in the notes and among the result rows below
+// "Notes:".
+void AddNote(FlightScore& score, const std::string& note) {
+    score.notes.insert(score.notes.begin(), note);
+    auto notesRow = std::find_if(score.rows.begin(), score.rows.end(),
+                                 [](const auto& row) { return row.first == "  Notes:"; });
+    if (notesRow != score.rows.end())
+        ++notesRow;
+    score.rows.emplace(notesRow, std::string(), note);
 }
 
 std::string CsvField(const std::string& text) {
@@ -159,10 +216,13 @@ FlightScore ScoreFlight(const std::string& file, const ScoringSetup& setup) {
             vantrel::AppendDeclaredPoints(*declaration, navpoints);
     }
     vantrel::TaskSettings settings;
-    if (auto error = FlightTask(flight, setup, navpoints, settings)) {
+    bool fromDeclaration = false;
+    if (auto error = FlightTask(flight, setup, navpoints, settings, fromDeclaration)) {
         score.error = std::move(error);
         return score;
     }
+    const auto homeNote =
+        fromDeclaration && !setup.navpoints ? HomeAtFirstFix(flight, navpoints) : std::nullopt;
     vantrel::AnalysisTask task = vantrel::AnalysisTaskOf(settings);
     if (setup.openTime) {
         const auto open = OpenTime(*setup.openTime, flight.Date());
@@ -176,6 +236,8 @@ FlightScore ScoreFlight(const std::string& file, const ScoringSetup& setup) {
     if (!score.analysed)
         score.error = "Error analyzing flight.";
     Fill(score, flight);
+    if (homeNote)
+        AddNote(score, *homeNote);
     return score;
 }
 

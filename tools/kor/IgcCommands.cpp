@@ -64,11 +64,12 @@ std::string DateTimeText(std::int64_t seconds) {
     return text;
 }
 
-// The UTC offset of local time after a shift of `shift` hours: "-05:00", "+01:00".
-std::string OffsetText(long long shift) {
+// An offset from UTC in minutes east: "-05:00", "+05:30".
+std::string ZoneText(long long minutes) {
+    const long long magnitude = minutes < 0 ? -minutes : minutes;
     char text[32];
-    std::snprintf(text, sizeof text, "%c%02lld:00", shift > 0 ? '-' : '+',
-                  shift < 0 ? -shift : shift);
+    std::snprintf(text, sizeof text, "%c%02lld:%02lld", minutes < 0 ? '-' : '+', magnitude / 60,
+                  magnitude % 60);
     return text;
 }
 
@@ -78,10 +79,11 @@ std::optional<std::string> UtcText(std::optional<std::int64_t> record) {
     return DateTimeText(*record) + "Z";
 }
 
+// A record time as local time after a shift of `shift` minutes, with its offset from UTC.
 std::optional<std::string> LocalText(std::optional<std::int64_t> record, long long shift) {
     if (!record)
         return std::nullopt;
-    return DateTimeText(*record - shift * 3600) + OffsetText(shift);
+    return DateTimeText(*record - shift * 60) + ZoneText(-shift);
 }
 
 std::string DeclarationsJson(const IgcFlight& flight) {
@@ -112,7 +114,7 @@ JsonObject& AddText(JsonObject& object, std::string_view key,
 std::string ReportJson(const FlightReport& report) {
     const IgcFlight& flight = report.flight;
     const auto& header = flight.Header();
-    const long long shift = flight.TimeShift();
+    const long long shift = flight.TimeShiftMinutes();
     JsonObject object;
     object.Add("file", report.file)
         .Add("fixes", static_cast<long long>(flight.FixCount()))
@@ -130,7 +132,7 @@ std::string ReportJson(const FlightReport& report) {
         .Add("recorder_id", header.recorderId)
         .Add("manufacturer", header.manufacturer)
         .Add("hardware_version", header.hardwareVersion)
-        .Add("time_zone", static_cast<long long>(header.timeZone))
+        .Add("time_zone", header.timeZoneMinutes / 60.0)
         .AddJson("declarations", DeclarationsJson(flight))
         .Add("log_navpoints", static_cast<long long>(flight.LogNavpoints().Count()));
     AddText(object, "error", report.error);
@@ -150,10 +152,10 @@ void PrintReport(const FlightReport& report) {
                 flight.InvalidFixCount());
     std::printf("  first fix        %s  local %s\n",
                 shown(UtcText(flight.FirstRecordTime())).c_str(),
-                shown(LocalText(flight.FirstRecordTime(), flight.TimeShift())).c_str());
+                shown(LocalText(flight.FirstRecordTime(), flight.TimeShiftMinutes())).c_str());
     std::printf("  last fix         %s  local %s\n",
                 shown(UtcText(flight.LastRecordTime())).c_str(),
-                shown(LocalText(flight.LastRecordTime(), flight.TimeShift())).c_str());
+                shown(LocalText(flight.LastRecordTime(), flight.TimeShiftMinutes())).c_str());
     std::printf("  max altitude     %d ft pressure, %d ft GPS\n", flight.MaxPressureAltitude(),
                 flight.MaxGpsAltitude());
     std::printf("  pilot            %s\n", header.pilot.c_str());
@@ -161,7 +163,7 @@ void PrintReport(const FlightReport& report) {
                 header.gliderId.c_str(), header.competitionId.c_str());
     std::printf("  recorder         %s %s  hardware %s\n", header.manufacturer.c_str(),
                 header.recorderId.c_str(), header.hardwareVersion.c_str());
-    std::printf("  time zone        %d\n", header.timeZone);
+    std::printf("  time zone        %s\n", ZoneText(header.timeZoneMinutes).c_str());
     for (const auto& declaration : flight.Declarations()) {
         std::printf("  declaration      task %d, %d turnpoints\n", declaration.taskNumber,
                     declaration.turnpointCount);

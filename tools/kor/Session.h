@@ -18,6 +18,7 @@ public:
     // The status code of connecting, which is the command's exit code when it failed.
     int Status() const { return static_cast<int>(status_); }
     korlink::CRecorderLink& Link() { return link_; }
+    ConsoleOperation& Operation() { return operation_; }
 
 private:
     korlink::CRecorderLink link_;

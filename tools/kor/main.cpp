@@ -1,8 +1,13 @@
 // kor: the recorder toolset on the command line.
 #include "Commands.h"
 #include "link/PortDevices.h"
+#include "logfiles/IgcWriter.h"
 
+#include <cstdio>
 #include <cstdlib>
+#include <exception>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -15,11 +20,56 @@ void ApplyToEnvironment(const kor::GlobalOptions& options) {
         ::setenv("KORLINK_TRACE", options.trace.c_str(), 1);
 }
 
+// What the command line left over names: an option or a command kor does not know. Nothing
+// when every argument was taken.
+std::optional<std::string> UnknownArgument(const CLI::App& app) {
+    const auto remaining = app.remaining();
+    if (remaining.empty())
+        return std::nullopt;
+    const auto& first = remaining.front();
+    return (first.starts_with('-') ? "unknown option \"" : "unknown command \"") + first + "\"";
+}
+
+int UsageError(const std::string& message) {
+    std::fprintf(stderr, "kor: %s (kor --help lists the commands and options)\n", message.c_str());
+    return kor::kUsageExit;
+}
+
+// Parses the command line; the exit code when kor is to stop here (help, version, a usage
+// error), nothing when a command is to run.
+std::optional<int> Parse(CLI::App& app, int argc, char** argv) {
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::Success& stop) {
+        return app.exit(stop); // --help, --version
+    } catch (const CLI::ParseError& error) {
+        app.exit(error);
+        return kor::kUsageExit;
+    }
+    if (const auto unknown = UnknownArgument(app))
+        return UsageError(*unknown);
+    if (app.get_subcommands().empty())
+        return UsageError("a command is required");
+    return std::nullopt;
+}
+
+// Runs a command; an exception it lets through ends kor with its own exit code.
+int Run(const kor::Command& command) {
+    try {
+        return command.run();
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "kor: unexpected failure: %s\n", failure.what());
+    } catch (...) {
+        std::fprintf(stderr, "kor: unexpected failure\n");
+    }
+    return kor::kUnexpectedFailureExit;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     CLI::App app{"kor: talk to the flight recorder, convert and check its logs"};
-    app.require_subcommand(1);
+    app.set_version_flag("--version", "kor " + std::string(korlink::ProductVersion()));
     kor::GlobalOptions options;
     app.add_option("--port", options.port, "serial port number, COM1..COM8")
         ->check(CLI::Range(korlink::kFirstPort, korlink::kLastPort));
@@ -51,11 +101,14 @@ int main(int argc, char** argv) {
         // clang-format on
     };
 
-    CLI11_PARSE(app, argc, argv);
+    // Left-over arguments are kept (not refused by the parser) so that they can be named.
+    app.allow_extras();
+    if (const auto stop = Parse(app, argc, argv))
+        return *stop;
     ApplyToEnvironment(options);
     for (const auto& command : commands) {
         if (command.subcommand->parsed())
-            return command.run();
+            return Run(command);
     }
-    return 1;
+    return kor::kUsageExit;
 }

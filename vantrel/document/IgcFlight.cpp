@@ -78,7 +78,7 @@ void IgcFlight::ReadLogRecord(std::string_view line) {
 void IgcFlight::ReadFixesText(std::string_view text, const TimeSettings& settings,
                               bool withNavpoints, std::time_t now) {
     ResetFixes();
-    timeShift_ = TimeShiftHours(settings, header_.timeZone, now);
+    timeShiftMinutes_ = vantrel::TimeShiftMinutes(settings, header_.timeZoneMinutes, now);
     fixes_.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     const ExtensionColumns columns{header_.fxaStart, header_.fxaEnd, header_.enlStart,
                                    header_.enlEnd};
@@ -130,7 +130,7 @@ void IgcFlight::ReadFixesText(std::string_view text, const TimeSettings& setting
         fixes_.push_back(fix);
     }
     for (IgcFix& fix : fixes_)
-        fix.time -= static_cast<std::time_t>(timeShift_ * 3600);
+        fix.time -= static_cast<std::time_t>(timeShiftMinutes_ * 60);
     changed_ = false;
 }
 

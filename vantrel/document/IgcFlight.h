@@ -52,7 +52,8 @@ public:
     const FlightDate& Date() const { return header_.date; }
     // A flight added to a window of another day takes that day's date before its fixes are read.
     void SetDate(const FlightDate& date) { header_.date = date; }
-    int TimeZone() const { return header_.timeZone; }
+    // Minutes east of UTC.
+    int TimeZoneMinutes() const { return header_.timeZoneMinutes; }
 
     const std::vector<IgcDeclaration>& Declarations() const { return header_.declarations; }
     const IgcDeclaration* Declaration(std::size_t index) const;
@@ -73,8 +74,8 @@ public:
     // flight date and any roll-over past midnight, before the time shift.
     std::optional<std::int64_t> FirstRecordTime() const { return firstRecordTime_; }
     std::optional<std::int64_t> LastRecordTime() const { return lastRecordTime_; }
-    // The hours subtracted from the record times by the last fix reading.
-    long long TimeShift() const { return timeShift_; }
+    // The minutes subtracted from the record times by the last fix reading.
+    long long TimeShiftMinutes() const { return timeShiftMinutes_; }
 
     std::int32_t MaxPressureAltitude() const { return maxPressureAltitude_; }
     std::int32_t MaxGpsAltitude() const { return maxGpsAltitude_; }
@@ -98,7 +99,7 @@ private:
     int invalidFixCount_ = 0;
     std::optional<std::int64_t> firstRecordTime_;
     std::optional<std::int64_t> lastRecordTime_;
-    long long timeShift_ = 0;
+    long long timeShiftMinutes_ = 0;
     std::int32_t maxPressureAltitude_ = 0;
     std::int32_t maxGpsAltitude_ = 0;
     bool changed_ = false;

@@ -1,6 +1,6 @@
 #include "IgcHeader.h"
 
-#include "navpoints/NumberText.h"
+#include "TimeShift.h"
 
 #include <optional>
 #include <string>
@@ -36,17 +36,13 @@ std::optional<FlightDate> DateOf(std::string_view line) {
     return FlightDate{*day, *month, *year >= 80 ? 1900 + *year : 2000 + *year};
 }
 
-// "UTC-05:00" → -5: every "UTC" and ":00" removed, then the leading whole number.
-int TimeZoneOf(std::string_view line) {
+// The zone after the record's first colon, in minutes: "UTC-05:00" → -300, "+5:30" and "+5.50"
+// → 330; 0 when there is no colon or no zone after it.
+int TimeZoneMinutesOf(std::string_view line) {
     const auto colon = line.find(':');
     if (colon == std::string_view::npos || colon < 1)
         return 0;
-    std::string text(line.substr(colon + 1));
-    for (const std::string_view removed : {std::string_view("UTC"), std::string_view(":00")}) {
-        for (auto at = text.find(removed); at != std::string::npos; at = text.find(removed))
-            text.erase(at, removed.size());
-    }
-    return navpoints::LeadingInteger(text);
+    return ZoneMinutesOf(line.substr(colon + 1)).value_or(0);
 }
 
 bool Contains(std::string_view text, std::string_view part) {
@@ -79,7 +75,7 @@ bool ReadHeaderRecord(std::string_view line, IgcHeader& header) {
     else if (subtype == "RHW")
         header.hardwareVersion = ValueOf(line, 20);
     else if (subtype == "TZN" || subtype == "TZO")
-        header.timeZone = TimeZoneOf(line);
+        header.timeZoneMinutes = TimeZoneMinutesOf(line);
     return true;
 }
 

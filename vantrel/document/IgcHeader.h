@@ -21,7 +21,7 @@ struct IgcHeader {
     std::string units;
     std::string hardwareVersion;
     FlightDate date;
-    int timeZone = 0; // hours
+    int timeZoneMinutes = 0; // east of UTC
     // 1-based character columns of the fix accuracy and engine noise level in B records; -1
     // when the file has none.
     int fxaStart = -1;
