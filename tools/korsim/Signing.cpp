@@ -54,7 +54,7 @@ struct Signature {
 // DSA signature with a per-message k derived from the digest and the signing value, so that
 // the same file signs the same way every time.
 std::optional<Signature> SignDigest(ByteView digest, ByteView x, const korlink::KeyMaterial& keys) {
-    const korlink::BignumContext context(BN_CTX_new());
+    const auto context = korlink::NewBignumContext();
     const auto p = BignumFrom(keys.dsaP);
     const auto q = BignumFrom(keys.dsaQ);
     const auto g = BignumFrom(keys.dsaG);
