@@ -140,10 +140,15 @@ DownloadOutcome DownloadFlight(CRecorderLink& link, StoredLog& log, int flight,
 
     // The destination holds the fix data and the two check bytes of its last block, which the
     // flight information overwrites afterwards.
-    outcome.fixDataComplete =
-        link.ReadBlocks(*length, log.MutableSection(header.FixDataOffset(), *length + 2u));
+    const auto fixData = log.MutableSection(header.FixDataOffset(), *length + 2u);
+    outcome.fixDataComplete = link.ReadBlocks(*length, fixData);
     outcome.fixDataReceived = outcome.fixDataComplete ? *length : areaProgress.Done();
+    // What a failed block left behind is not the recorder's data: the fix data past the last
+    // good block stays zero, which no fix record ends in.
+    std::fill(fixData.begin() + outcome.fixDataReceived, fixData.begin() + *length, 0);
     link.LeaveBlockMode();
+    if (link.Operation().IsCancelled())
+        return Fail(progress, outcome, KOR_CANCELLED);
     progress.FixDataComplete();
 
     if (!ReadTrailer(link, log))
@@ -152,6 +157,8 @@ DownloadOutcome DownloadFlight(CRecorderLink& link, StoredLog& log, int flight,
     areaProgress.Restart();
     const auto site = link.DownloadArea(command::kSiteArea);
     outcome.siteAreaComplete = site.status == AreaStatus::Complete;
+    if (link.Operation().IsCancelled())
+        return Fail(progress, outcome, KOR_CANCELLED);
     CopyInto(site.data, log.MutableSection(header.SiteStart(),
                                            header.siteLength + std::uint64_t{header.navpointCount} *
                                                                    header.navpointRecordSize));

@@ -31,7 +31,9 @@ public:
 
 // What came of a download besides its status.
 struct DownloadOutcome {
-    std::uint32_t status = 0; // KOR_OK, KOR_INVALID_PORT (records) or KOR_COMMUNICATION_ERROR
+    // KOR_OK, KOR_INVALID_PORT (records), KOR_COMMUNICATION_ERROR, or KOR_CANCELLED when the
+    // operation was cancelled (the log is then incomplete and must not be saved)
+    std::uint32_t status = 0;
     bool fixDataComplete = false;
     std::uint32_t fixDataLength = 0;
     std::uint32_t fixDataReceived = 0; // bytes of fix data that arrived before a block failed
@@ -41,7 +43,7 @@ struct DownloadOutcome {
 // Downloads flight `flight` (1-based, in directory order) into a fresh stored log: the
 // configuration, the counts, the fix data area, the trailer records and the site and navpoint
 // area. A failed fix block does not stop the download; the log then holds the fix data up to
-// it and fails its security check.
+// it, zeros after it, and fails its security check.
 DownloadOutcome DownloadFlight(CRecorderLink& link, StoredLog& log, int flight,
                                DownloadProgress& progress);
 

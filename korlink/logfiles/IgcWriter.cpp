@@ -193,17 +193,17 @@ void WriteFix(std::string& out, const LogFix& fix) {
     out += "\r\n";
 }
 
+// Every record of the recorded fix data, the last one only when it is whole: one that the end
+// of the data cuts short lost its last bytes, and its missing fields would read as 0.
 void WriteFixes(LineWriter& out, const StoredLog& log) {
-    if (log.FixData().empty())
-        return;
+    const auto data = log.RecordedFixData();
     NibbleRecord record;
-    std::size_t position = 0;
-    for (std::size_t n = 0; n < StoredLog::kMaxFixRecords; ++n) {
-        const auto next = log.ReadFixRecord(position, record);
-        WriteFix(out.Out(), DecodeFixRecord(record));
-        if (next == 0)
+    for (std::size_t position = 0, n = 0; position < data.size() && n < StoredLog::kMaxFixRecords;
+         ++n) {
+        position = UnpackRecord(data, position, kFixRecordNibbles, record);
+        if (position >= data.size() && !record.ended)
             return;
-        position = next;
+        WriteFix(out.Out(), DecodeFixRecord(record));
     }
 }
 

@@ -1,5 +1,6 @@
 // kor convert, kor validate: stored logs to IGC files, and the security checks of both.
 #include "Commands.h"
+#include "OutputFolder.h"
 #include "interface/StatusCodes.h"
 #include "korlink/korlink.h"
 #include "logfiles/IgcSecurityCheck.h"
@@ -99,6 +100,12 @@ Command AddConvertCommand(CLI::App& app, const GlobalOptions&) {
     command->add_option("-o,--output", options->folder,
                         "folder for the IGC files (default: beside each log)");
     return {command, [options] {
+                if (!options->folder.empty()) {
+                    if (const auto problem = PrepareOutputFolder(options->folder)) {
+                        std::fprintf(stderr, "%s\n", problem->c_str());
+                        return static_cast<int>(kSomeUnreadable);
+                    }
+                }
                 return Overall(options->files, [&](const std::string& file) {
                     return ConvertOne(file, options->folder);
                 });
