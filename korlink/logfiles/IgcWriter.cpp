@@ -207,15 +207,23 @@ void WriteFixes(LineWriter& out, const StoredLog& log) {
     }
 }
 
+constexpr std::string_view kDummyRecordLine = "G000  DUMMY SECURITY RECORD ADDED FOR \r\n";
+
 void WriteSecurityRecord(LineWriter& out) {
-    out.Text("G000000000000000000000000000000000000000000000\r\n"
-             "G000  DUMMY SECURITY RECORD ADDED FOR \r\n"
-             "G000  COMPATIBILITY.  SECURITY CAN ONLY BE\r\n"
+    out.Text("G000000000000000000000000000000000000000000000\r\n");
+    out.Text(kDummyRecordLine);
+    out.Text("G000  COMPATIBILITY.  SECURITY CAN ONLY BE\r\n"
              "G000  VERIFIED WITH THE ORIGINAL KOR FILE\r\n"
              "G000000000000000000000000000000000000000000000\r\n");
 }
 
 } // namespace
+
+bool IsConverterSecurityRecord(std::string_view gLines) {
+    // Its words, whatever line ends a later tool gave the file.
+    return gLines.find(kDummyRecordLine.substr(0, kDummyRecordLine.find(" \r"))) !=
+           std::string_view::npos;
+}
 
 std::string_view ProductVersion() {
     return KORLINK_VERSION;

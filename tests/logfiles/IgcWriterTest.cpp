@@ -2,6 +2,8 @@
 
 #include "CaseName.h"
 #include "LogFixture.h"
+#include "Signing.h"
+#include "logfiles/IgcLogHash.h"
 #include "logfiles/LogNaming.h"
 
 #include <gtest/gtest.h>
@@ -182,6 +184,21 @@ TEST(IgcWriter, FixDataThatNeverArrivedGivesNoFixes) {
         EXPECT_EQ(fixes.size(), records) << cut;
         EXPECT_TRUE(std::equal(fixes.begin(), fixes.end(), whole.begin())) << cut;
     }
+}
+
+TEST(IgcWriter, ItsDummySecurityRecordIsKnownAgain) {
+    const test::LogFixture fixture;
+    const auto converted = IgcText(fixture.Log(), "");
+    const auto gLines = [](const std::string& text) {
+        IgcLogHash hash;
+        hash.Feed(AsBytes(text));
+        return hash.Finish().gLines;
+    };
+    EXPECT_TRUE(IsConverterSecurityRecord(gLines(converted)));
+    std::string lineFeeds = converted;
+    std::erase(lineFeeds, '\r');
+    EXPECT_TRUE(IsConverterSecurityRecord(gLines(lineFeeds)));
+    EXPECT_FALSE(IsConverterSecurityRecord(gLines(*korsim::SignIgcText(converted, {}))));
 }
 
 TEST(IgcWriter, DamagedDateIsClampedAndNavpointCount310WritesNone) {
