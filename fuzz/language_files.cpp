@@ -13,21 +13,32 @@
 
 namespace {
 
-// One folder for every run, in memory where the system has a memory file system.
-const std::filesystem::path& Folder() {
-    static const std::filesystem::path folder = [] {
+// One folder for every run, in memory where the system has a memory file system; removed when
+// the fuzzer ends.
+class Folder {
+public:
+    Folder() {
         std::error_code error;
         const std::filesystem::path shm = "/dev/shm";
-        auto base = std::filesystem::is_directory(shm, error)
-                        ? shm
-                        : std::filesystem::temp_directory_path();
+        const auto base = std::filesystem::is_directory(shm, error)
+                              ? shm
+                              : std::filesystem::temp_directory_path();
         std::string pattern = (base / "korlink-fuzz-XXXXXX").string();
         if (!::mkdtemp(pattern.data()))
             std::abort();
-        return std::filesystem::path(pattern);
-    }();
-    return folder;
-}
+        path_ = pattern;
+    }
+    ~Folder() {
+        std::error_code error;
+        std::filesystem::remove_all(path_, error);
+    }
+    Folder(const Folder&) = delete;
+    Folder& operator=(const Folder&) = delete;
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
 
 void Write(const std::filesystem::path& path, std::string_view contents) {
     std::ofstream(path, std::ios::binary | std::ios::trunc)
@@ -50,9 +61,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         start = end + 1;
     }
 
-    Write(Folder() / "KORlang.txt", names);
-    Write(Folder() / "KORtrans.txt", translations);
-    korlink::CTranslator translator(Folder());
+    static const Folder folder;
+    Write(folder.Path() / "KORlang.txt", names);
+    Write(folder.Path() / "KORtrans.txt", translations);
+    korlink::CTranslator translator(folder.Path());
     const auto language =
         static_cast<std::int16_t>(size > 0 ? static_cast<std::int8_t>(data[0]) : 1);
     translator.Apply(language);

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -62,24 +63,27 @@ void FramedReply(ByteView input) {
     korlink::IsValidBlock(input);
 }
 
-// The trailer records a download stores after fix data of the first two bytes' length; the next
-// four bytes give the records' lengths.
+// The trailer records a download stores after fix data of the first byte's length (zeros: the
+// records are what is fuzzed); the next four bytes give the records' lengths.
 void Trailer(ByteView input) {
-    if (input.size() < 6)
+    if (input.size() < 5)
         return;
-    const std::uint32_t fixDataLength = input[0] << 8 | input[1];
+    const std::uint32_t fixDataLength = input[0];
     korlink::TrailerRecords records;
-    auto rest = input.subspan(6);
+    auto rest = input.subspan(5);
     for (const auto& [record, length] :
-         {std::pair{&records.flightInformation, input[2]},
-          std::pair{&records.declaration, input[3]}, std::pair{&records.security, input[4]},
-          std::pair{&records.recorderStatus, input[5]}}) {
+         {std::pair{&records.flightInformation, input[1]},
+          std::pair{&records.declaration, input[2]}, std::pair{&records.security, input[3]},
+          std::pair{&records.recorderStatus, input[4]}}) {
         const auto taken = rest.first(std::min<std::size_t>(length, rest.size()));
         record->assign(taken.begin(), taken.end());
         rest = rest.subspan(taken.size());
     }
-    korlink::StoredLog log;
+    // One log for every run, its sections emptied as in a fresh one: a new image per run costs
+    // more than the decoding.
+    static korlink::StoredLog log;
     log.SetDownloadLengths(fixDataLength);
+    std::memset(log.Image().data(), 0, static_cast<std::size_t>(log.TotalLength()));
     korlink::StoreTrailer(records, log);
     log.DecodeBlocks();
     log.WriteHeaderText();

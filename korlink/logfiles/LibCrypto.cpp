@@ -18,8 +18,9 @@ template <typename Function> bool Resolve(void* library, const char* name, Funct
 
 Loaded Load() {
     Loaded loaded;
-    // The library stays loaded until the process ends, as if it had been linked.
-    void* library = ::dlopen(KORLINK_LIBCRYPTO, RTLD_NOW | RTLD_LOCAL);
+    // The library stays loaded until the process ends, as if it had been linked; its own calls
+    // are bound as they are first made, which spares binding the thousands it never makes.
+    void* library = ::dlopen(KORLINK_LIBCRYPTO, RTLD_LAZY | RTLD_LOCAL);
     if (!library) {
         const char* error = ::dlerror();
         loaded.error = error ? error : KORLINK_LIBCRYPTO " cannot be loaded";
