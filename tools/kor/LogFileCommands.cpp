@@ -16,7 +16,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace kor {
@@ -160,6 +162,12 @@ Command AddValidateCommand(CLI::App& app, const GlobalOptions&) {
                     "by this recorder family, or converted) and none failed");
     command->add_option("files", options->files, "stored logs and IGC files")->required();
     return {command, [options] {
+                // The signature check needs libcrypto: it is loaded on another core while the
+                // first IGC file is read and hashed (the check waits for it when it is not yet
+                // there).
+                std::optional<std::jthread> loading;
+                if (!std::all_of(options->files.begin(), options->files.end(), IsStoredLog))
+                    loading.emplace([] { korlink::LoadLibCrypto(); });
                 return Overall(options->files, [](const std::string& file) {
                     return IsStoredLog(file) ? ValidateStoredLog(file) : ValidateIgc(file);
                 });
