@@ -101,8 +101,13 @@ Outcome ValidateIgc(const std::string& path) {
     std::error_code error;
     if (!std::filesystem::exists(path, error))
         return Unreadable(path, KOR_FILE_OPEN_FAILED);
-    const auto log = korlink::HashIgcFile(path);
     const auto header = vantrel::ReadHeaderOfFile(path);
+    // A file the recorder family signed needs libcrypto for its signature: it is loaded on
+    // another core while the file is hashed.
+    std::optional<std::jthread> loading;
+    if (header && vantrel::FromSigningSeries(*header))
+        loading.emplace([] { korlink::LoadLibCrypto(); });
+    const auto log = korlink::HashIgcFile(path);
     if (!log || !header)
         return Unreadable(path, KOR_FILE_READ_FAILED);
     if (korlink::IsConverterSecurityRecord(log->gLines))
@@ -162,12 +167,6 @@ Command AddValidateCommand(CLI::App& app, const GlobalOptions&) {
                     "by this recorder family, or converted) and none failed");
     command->add_option("files", options->files, "stored logs and IGC files")->required();
     return {command, [options] {
-                // The signature check needs libcrypto: it is loaded on another core while the
-                // first IGC file is read and hashed (the check waits for it when it is not yet
-                // there).
-                std::optional<std::jthread> loading;
-                if (!std::all_of(options->files.begin(), options->files.end(), IsStoredLog))
-                    loading.emplace([] { korlink::LoadLibCrypto(); });
                 return Overall(options->files, [](const std::string& file) {
                     return IsStoredLog(file) ? ValidateStoredLog(file) : ValidateIgc(file);
                 });
