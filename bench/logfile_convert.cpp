@@ -79,8 +79,8 @@ int main() {
                     "conversion against the gpsbabel program)\n",
                     ours / *peer);
         if (ourProcess)
-            std::printf("convert_250k_kor_process_over_gpsbabel: %.3f ratio (goal: <= 0.5, the kor "
-                        "program against the gpsbabel program)\n",
+            std::printf("convert_250k_kor_process_over_gpsbabel: %.3f ratio (goal: <= 0.25, the "
+                        "kor program against the gpsbabel program)\n",
                         *ourProcess / *peer);
     } else {
         std::printf("convert_250k_gpsbabel_seconds: not installed (goal: needs gpsbabel)\n");

@@ -48,47 +48,28 @@ void CopyInto(ByteView from, std::span<std::uint8_t> to) {
     std::copy_n(from.begin(), std::min(from.size(), to.size()), to.begin());
 }
 
-struct Counts {
-    std::uint32_t navpoints;
-    std::uint32_t recordSize;
-    std::uint32_t siteLength;
-};
-
-std::optional<Counts> ReadCounts(CRecorderLink& link) {
+std::optional<DownloadCounts> ReadCounts(CRecorderLink& link) {
     link.EnterUploadMode();
     const auto record = link.ReadRecord('c');
-    if (!record || record->size() < 4)
-        return std::nullopt;
-    Counts counts{static_cast<std::uint32_t>((*record)[0] << 8 | (*record)[1]), (*record)[2],
-                  (*record)[3]};
-    // A stored log holds at most 255 navpoint records; a larger count is taken as none.
-    if (counts.navpoints > StoredLogHeader::kMaxNavpointCount)
-        counts.navpoints = 0;
-    return counts;
+    return record ? DecodeDownloadCounts(*record) : std::nullopt;
 }
 
-bool ReadTrailer(CRecorderLink& link, StoredLog& log) {
+// The four records in the order the recorder is asked for them; nothing when one fails.
+std::optional<TrailerRecords> ReadTrailer(CRecorderLink& link) {
     link.Interrupt(1);
     link.EnterUploadMode();
-    const auto& header = log.Header();
-    const auto flightInfo = link.ReadRecord('x');
-    if (!flightInfo)
-        return false;
-    CopyInto(*flightInfo, log.MutableSection(header.FlightInfoStart(), header.flightInfoLength));
-    const auto declaration = link.ReadRecord('d');
-    if (!declaration)
-        return false;
-    CopyInto(*declaration, log.MutableSection(header.DeclarationStart(), header.declarationLength));
-    const auto security = link.ReadSecurityRecord();
-    if (!security)
-        return false;
-    CopyInto(ByteView(*security).first(std::min(security->size(), kSecurityRecordStored)),
-             log.MutableSection(header.headerLength, header.securityLength));
-    const auto status = link.ReadRecord('w');
-    if (!status)
-        return false;
-    CopyInto(*status, log.MutableSection(header.RecorderInfoStart(), header.recorderInfoLength));
-    return true;
+    TrailerRecords records;
+    const auto take = [](std::optional<Bytes> payload, Bytes& into) {
+        if (payload)
+            into = std::move(*payload);
+        return payload.has_value();
+    };
+    if (take(link.ReadRecord('x'), records.flightInformation) &&
+        take(link.ReadRecord('d'), records.declaration) &&
+        take(link.ReadSecurityRecord(), records.security) &&
+        take(link.ReadRecord('w'), records.recorderStatus))
+        return records;
+    return std::nullopt;
 }
 
 DownloadOutcome Fail(DownloadProgress& progress, DownloadOutcome outcome, std::uint32_t status) {
@@ -126,7 +107,7 @@ DownloadOutcome DownloadFlight(CRecorderLink& link, StoredLog& log, int flight,
     }
     auto& header = log.Header();
     log.SetDownloadLengths(*length);
-    header.navpointCount = counts->navpoints;
+    header.navpointCount = counts->navpointCount;
     header.navpointRecordSize = counts->recordSize;
     header.siteLength = counts->siteLength;
     outcome.fixDataLength = *length;
@@ -140,18 +121,27 @@ DownloadOutcome DownloadFlight(CRecorderLink& link, StoredLog& log, int flight,
 
     // The destination holds the fix data and the two check bytes of its last block, which the
     // flight information overwrites afterwards.
-    outcome.fixDataComplete =
-        link.ReadBlocks(*length, log.MutableSection(header.FixDataOffset(), *length + 2u));
+    const auto fixData = log.MutableSection(header.FixDataOffset(), *length + 2u);
+    outcome.fixDataComplete = link.ReadBlocks(*length, fixData);
     outcome.fixDataReceived = outcome.fixDataComplete ? *length : areaProgress.Done();
+    // What a failed block left behind is not the recorder's data: the fix data past the last
+    // good block stays zero, which no fix record ends in.
+    std::fill(fixData.begin() + outcome.fixDataReceived, fixData.begin() + *length, 0);
     link.LeaveBlockMode();
+    if (link.Operation().IsCancelled())
+        return Fail(progress, outcome, KOR_CANCELLED);
     progress.FixDataComplete();
 
-    if (!ReadTrailer(link, log))
+    const auto trailer = ReadTrailer(link);
+    if (!trailer)
         return Fail(progress, outcome, KOR_INVALID_PORT);
+    StoreTrailer(*trailer, log);
 
     areaProgress.Restart();
     const auto site = link.DownloadArea(command::kSiteArea);
     outcome.siteAreaComplete = site.status == AreaStatus::Complete;
+    if (link.Operation().IsCancelled())
+        return Fail(progress, outcome, KOR_CANCELLED);
     CopyInto(site.data, log.MutableSection(header.SiteStart(),
                                            header.siteLength + std::uint64_t{header.navpointCount} *
                                                                    header.navpointRecordSize));
@@ -159,6 +149,30 @@ DownloadOutcome DownloadFlight(CRecorderLink& link, StoredLog& log, int flight,
     log.WriteHeaderText();
     progress.Finished();
     return outcome;
+}
+
+std::optional<DownloadCounts> DecodeDownloadCounts(ByteView record) {
+    if (record.size() < 4)
+        return std::nullopt;
+    DownloadCounts counts{static_cast<std::uint32_t>(record[0] << 8 | record[1]), record[2],
+                          record[3]};
+    // A stored log holds at most 255 navpoint records; a larger count is taken as none.
+    if (counts.navpointCount > StoredLogHeader::kMaxNavpointCount)
+        counts.navpointCount = 0;
+    return counts;
+}
+
+void StoreTrailer(const TrailerRecords& records, StoredLog& log) {
+    const auto& header = log.Header();
+    CopyInto(records.flightInformation,
+             log.MutableSection(header.FlightInfoStart(), header.flightInfoLength));
+    CopyInto(records.declaration,
+             log.MutableSection(header.DeclarationStart(), header.declarationLength));
+    CopyInto(
+        ByteView(records.security).first(std::min(records.security.size(), kSecurityRecordStored)),
+        log.MutableSection(header.headerLength, header.securityLength));
+    CopyInto(records.recorderStatus,
+             log.MutableSection(header.RecorderInfoStart(), header.recorderInfoLength));
 }
 
 SavedFlight SaveAndCheck(const StoredLog& log, const std::filesystem::path& folder) {

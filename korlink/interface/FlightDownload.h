@@ -31,17 +31,42 @@ public:
 
 // What came of a download besides its status.
 struct DownloadOutcome {
-    std::uint32_t status = 0; // KOR_OK, KOR_INVALID_PORT (records) or KOR_COMMUNICATION_ERROR
+    // KOR_OK, KOR_INVALID_PORT (records), KOR_COMMUNICATION_ERROR, or KOR_CANCELLED when the
+    // operation was cancelled (the log is then incomplete and must not be saved)
+    std::uint32_t status = 0;
     bool fixDataComplete = false;
     std::uint32_t fixDataLength = 0;
     std::uint32_t fixDataReceived = 0; // bytes of fix data that arrived before a block failed
     bool siteAreaComplete = false;
 };
 
+// The count record of a download (record c): the navpoint count (bytes 0 and 1, high first),
+// the size of one navpoint record and the site block length. A count above what a stored log
+// holds (255) is taken as none. Nothing when the record is shorter than 4 bytes.
+struct DownloadCounts {
+    std::uint32_t navpointCount = 0;
+    std::uint32_t recordSize = 0;
+    std::uint32_t siteLength = 0;
+};
+std::optional<DownloadCounts> DecodeDownloadCounts(ByteView record);
+
+// The records read after the fix data, as the recorder sent their payloads.
+struct TrailerRecords {
+    Bytes flightInformation; // record x
+    Bytes declaration;       // record d
+    Bytes security;          // "b 128"
+    Bytes recorderStatus;    // record w
+};
+
+// Copies them into the log's sections, each cut to its section: the flight information, the
+// declaration, the first 34 bytes of the security block (the rest stays zero) and the recorder
+// information.
+void StoreTrailer(const TrailerRecords& records, StoredLog& log);
+
 // Downloads flight `flight` (1-based, in directory order) into a fresh stored log: the
 // configuration, the counts, the fix data area, the trailer records and the site and navpoint
 // area. A failed fix block does not stop the download; the log then holds the fix data up to
-// it and fails its security check.
+// it, zeros after it, and fails its security check.
 DownloadOutcome DownloadFlight(CRecorderLink& link, StoredLog& log, int flight,
                                DownloadProgress& progress);
 

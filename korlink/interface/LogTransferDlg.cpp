@@ -273,7 +273,9 @@ void CLogTransferDlg::Transfer(int row) {
             if (!outcome.fixDataComplete)
                 status += " (" + std::to_string(outcome.fixDataReceived) + " of " +
                           std::to_string(outcome.fixDataLength) + " bytes)";
-            SetRowStatus(row, status, true);
+            // Only a copy that passes its check counts as the flight being on the PC, as in
+            // the search that fills the list.
+            SetRowStatus(row, status, saved.securityOk);
         }
     }
     status_->setText(Tr("Ready"));

@@ -1,5 +1,7 @@
 #include "Checks.h"
 
+#include "Commands.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -40,6 +42,19 @@ bool IsValidBlock(ByteView dataWithCheck) {
     const std::uint16_t check =
         static_cast<std::uint16_t>((dataWithCheck[data.size()] << 8) | dataWithCheck.back());
     return check == BlockChecksum(data);
+}
+
+std::optional<DirectoryHeader> DecodeDirectoryHeader(ByteView reply, std::size_t capacity) {
+    constexpr std::size_t kAnnounced = 6;
+    const auto command = AsBytes(command::kDirectoryHeader);
+    if (reply.size() < kAnnounced ||
+        !IsValidFramedReply(reply, command, command::kAreaCommandCheck))
+        return std::nullopt;
+    const DirectoryHeader header{std::size_t{reply[3]} * 256u + reply[4], reply[5]};
+    // A directory larger than the caller's buffer is refused, never read past its end.
+    if (header.bodyLength > capacity)
+        return std::nullopt;
+    return header;
 }
 
 } // namespace korlink

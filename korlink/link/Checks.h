@@ -26,4 +26,14 @@ std::optional<Bytes> FramedPayload(ByteView reply, ByteView command,
 // bytes match the data.
 bool IsValidBlock(ByteView dataWithCheck);
 
+// What the directory header ("b 129") announces: the length of the directory body and its XOR.
+struct DirectoryHeader {
+    std::size_t bodyLength = 0;
+    std::uint8_t bodyCheck = 0;
+};
+
+// The header from its framed reply: bytes 3 and 4 give the body length (high byte first), byte
+// 5 its check. Nothing when the reply is not valid or announces more than `capacity` bytes.
+std::optional<DirectoryHeader> DecodeDirectoryHeader(ByteView reply, std::size_t capacity);
+
 } // namespace korlink

@@ -96,16 +96,14 @@ std::optional<Bytes> CRecorderLink::ReadDirectory(std::size_t capacity) {
         Interrupt(1);
         EnterUploadMode();
         port_.SetReadTimeout(kDirectoryReadConstantMs);
-        std::array<std::uint8_t, kDirectoryHeaderReply> header{};
-        if (Exchange(AsBytes(kDirectoryHeader), header) &&
-            IsValidFramedReply(header, AsBytes(kDirectoryHeader), kAreaCommandCheck)) {
-            const std::size_t length = header[3] * 256u + header[4];
-            // A directory larger than the caller's buffer is refused, never read past its end.
-            if (length <= capacity) {
-                Bytes body(length);
-                if (Exchange(AsBytes(kDirectoryBody), body) && XorOf(body) == header[5])
-                    return body;
-            }
+        std::array<std::uint8_t, kDirectoryHeaderReply> reply{};
+        const auto header = Exchange(AsBytes(kDirectoryHeader), reply)
+                                ? DecodeDirectoryHeader(reply, capacity)
+                                : std::nullopt;
+        if (header) {
+            Bytes body(header->bodyLength);
+            if (Exchange(AsBytes(kDirectoryBody), body) && XorOf(body) == header->bodyCheck)
+                return body;
         }
         port_.SetReadTimeout(kNormalReadConstantMs);
     }

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <thread>
@@ -101,6 +102,10 @@ bool CSerialPort::Open(const std::string& device, unsigned speed, unsigned readC
     fd_ = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0)
         return Fail(ErrorFromErrno(errno));
+    // TIOCEXCL keeps out other users but not root; the advisory lock keeps out every program
+    // that locks the device too (another copy of this library, kor, the explorer).
+    if (::flock(fd_, LOCK_EX | LOCK_NB) != 0)
+        return Fail(errno == EWOULDBLOCK ? PortError::Busy : ErrorFromErrno(errno));
     if (::ioctl(fd_, TIOCEXCL) != 0)
         return Fail(ErrorFromErrno(errno));
 

@@ -48,13 +48,16 @@ std::size_t UnpackRecord(ByteView data, std::size_t position, std::size_t limit,
                          NibbleRecord& record) {
     limit = std::min(limit, NibbleRecord::kCapacity);
     record.count = 0;
+    record.ended = false;
     std::size_t at = position;
     while (at < data.size()) {
         const std::uint8_t byte = data[at++];
         for (const std::uint8_t nibble :
              {static_cast<std::uint8_t>(byte >> 4), static_cast<std::uint8_t>(byte & 0x0F)}) {
-            if (nibble == NibbleRecord::kEnd)
+            if (nibble == NibbleRecord::kEnd) {
+                record.ended = true;
                 return at;
+            }
             record.nibbles[record.count++] = nibble;
             if (record.count == limit)
                 return at;

@@ -36,6 +36,7 @@ struct NibbleRecord {
 
     std::array<std::uint8_t, kCapacity> nibbles{};
     std::size_t count = 0; // nibbles before the end nibble
+    bool ended = false;    // the end nibble was found (not cut by the limit or the data's end)
 
     // Nibble i, or 0 past the record's end.
     std::uint8_t At(std::size_t i) const { return i < count ? nibbles[i] : 0; }

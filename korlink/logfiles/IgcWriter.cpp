@@ -193,29 +193,37 @@ void WriteFix(std::string& out, const LogFix& fix) {
     out += "\r\n";
 }
 
+// Every record of the recorded fix data, the last one only when it is whole: one that the end
+// of the data cuts short lost its last bytes, and its missing fields would read as 0.
 void WriteFixes(LineWriter& out, const StoredLog& log) {
-    if (log.FixData().empty())
-        return;
+    const auto data = log.RecordedFixData();
     NibbleRecord record;
-    std::size_t position = 0;
-    for (std::size_t n = 0; n < StoredLog::kMaxFixRecords; ++n) {
-        const auto next = log.ReadFixRecord(position, record);
-        WriteFix(out.Out(), DecodeFixRecord(record));
-        if (next == 0)
+    for (std::size_t position = 0, n = 0; position < data.size() && n < StoredLog::kMaxFixRecords;
+         ++n) {
+        position = UnpackRecord(data, position, kFixRecordNibbles, record);
+        if (position >= data.size() && !record.ended)
             return;
-        position = next;
+        WriteFix(out.Out(), DecodeFixRecord(record));
     }
 }
 
+constexpr std::string_view kDummyRecordLine = "G000  DUMMY SECURITY RECORD ADDED FOR \r\n";
+
 void WriteSecurityRecord(LineWriter& out) {
-    out.Text("G000000000000000000000000000000000000000000000\r\n"
-             "G000  DUMMY SECURITY RECORD ADDED FOR \r\n"
-             "G000  COMPATIBILITY.  SECURITY CAN ONLY BE\r\n"
+    out.Text("G000000000000000000000000000000000000000000000\r\n");
+    out.Text(kDummyRecordLine);
+    out.Text("G000  COMPATIBILITY.  SECURITY CAN ONLY BE\r\n"
              "G000  VERIFIED WITH THE ORIGINAL KOR FILE\r\n"
              "G000000000000000000000000000000000000000000000\r\n");
 }
 
 } // namespace
+
+bool IsConverterSecurityRecord(std::string_view gLines) {
+    // Its words, whatever line ends a later tool gave the file.
+    return gLines.find(kDummyRecordLine.substr(0, kDummyRecordLine.find(" \r"))) !=
+           std::string_view::npos;
+}
 
 std::string_view ProductVersion() {
     return KORLINK_VERSION;

@@ -28,6 +28,10 @@ struct ConvertedLog {
 ConvertedLog ConvertStoredLog(const std::filesystem::path& path,
                               const std::filesystem::path& folder);
 
+// Whether the G lines of an IGC file are the dummy security record that the conversion writes:
+// such a file is checked through its stored log, not on its own.
+bool IsConverterSecurityRecord(std::string_view gLines);
+
 // The product version of the library, named in the IGC files it writes.
 std::string_view ProductVersion();
 

@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "StoredLog.h"
+#include "StoredLogCheck.h"
 
 #include <algorithm>
 #include <cctype>
@@ -114,13 +115,15 @@ std::optional<std::string> FindStoredLogByStartTime(const std::filesystem::path&
     const auto count = std::count_if(names.begin(), names.end(), [&](const std::string& name) {
         return name.size() >= base.size() + 4 && name.starts_with(base) && name.ends_with(".kor");
     });
+    StoredLog log;
     for (auto n = static_cast<unsigned>(count); n >= 1; --n) {
         const auto wanted = Lower(base + NameCharacter(n) + ".kor");
         const auto name = names.count(wanted) ? ActualName(folder, wanted) : std::nullopt;
-        LogFileTime time;
-        if (!name || ReadLogFileTime(InFolder(folder, *name), time) != LogFileTimeStatus::Ok)
+        if (!name || log.Load(InFolder(folder, *name)) != LogFileStatus::Ok)
             return std::nullopt;
-        if (time.time == firstFix)
+        // A copy that fails its check (a download whose blocks failed, a damaged file) is not
+        // the flight: the recorder's own copy may still be needed.
+        if (log.FirstFix().time == firstFix && PassesStoredLogCheck(log))
             return name;
     }
     return std::nullopt;

@@ -48,7 +48,8 @@ std::optional<std::string> WriteUnderLogFileName(const std::filesystem::path& fo
 std::filesystem::path InFolder(const std::filesystem::path& folder, std::string_view name);
 
 // The stored log in `folder` whose first fix has this date and time and whose name is that of
-// the recorder's flights of that day, newest first. Names are matched without regard to case.
+// the recorder's flights of that day, newest first, and which passes its stored-log check (an
+// incomplete or damaged copy is not the flight). Names are matched without regard to case.
 // The search stops at the first candidate that cannot be read.
 std::optional<std::string> FindStoredLogByStartTime(const std::filesystem::path& folder,
                                                     const LogTime& firstFix,

@@ -93,6 +93,13 @@ void StoredLog::DecodeBlocks() {
     firstFix_ = header_.fixDataLength > 0 ? DecodeFixRecord(record) : LogFix{};
 }
 
+ByteView StoredLog::RecordedFixData() const {
+    const auto data = FixData();
+    const auto last =
+        std::find_if(data.rbegin(), data.rend(), [](std::uint8_t b) { return b != 0; });
+    return data.first(static_cast<std::size_t>(data.rend() - last));
+}
+
 std::size_t StoredLog::ReadFixRecord(std::size_t position, NibbleRecord& record) const {
     const auto data = FixData();
     const auto next = UnpackRecord(data, position, kFixRecordNibbles, record);

@@ -61,6 +61,10 @@ public:
     std::span<std::uint8_t> MutableSection(std::uint64_t offset, std::uint64_t length);
     ByteView SecurityBlock() const { return Section(header_.headerLength, header_.securityLength); }
     ByteView FixData() const { return Section(header_.FixDataOffset(), header_.fixDataLength); }
+    // The fix data up to its last non-zero byte. Every fix record ends in a byte that holds its
+    // end nibble, so zeros after it are bytes that never arrived (a download whose blocks failed
+    // leaves them) or padding, never fixes.
+    ByteView RecordedFixData() const;
     ByteView DeclarationBlock() const {
         return Section(header_.DeclarationStart(), header_.declarationLength);
     }

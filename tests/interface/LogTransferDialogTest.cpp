@@ -101,6 +101,28 @@ TEST_F(TransferDialogTest, TransfersWriteFilesAndCloseSwitchesTheGpsOff) {
     EXPECT_TRUE(recorder_.WaitForCommand("die"));
 }
 
+// A flight whose fix blocks fail is still written, but it is not the flight on the PC: the row
+// stays unmarked, so transferring it again asks nothing.
+TEST(TransferDialog, AnIncompleteCopyIsNotMarkedAsStored) {
+    korsim::SimulatorOptions options;
+    options.faults.failBlock = 2;
+    SimulatedRecorder recorder(RecorderWithFlights({{3, 12, 6}}), options);
+    test::TemporaryFolder folder;
+    CTranslator english(DataDirectory());
+    english.Apply(0);
+    recorder.Open();
+    CLogTransferDlg dialog(recorder.link, folder.Path(), english);
+    dialog.Tick();
+    dialog.TransferSelected();
+    EXPECT_TRUE(Cell(dialog, 0, 6).startsWith(QStringLiteral("Written to 3C6Q0YA1.KOR (1024 of ")))
+        << Cell(dialog, 0, 6).toStdString();
+    EXPECT_EQ(Cell(dialog, 0, 5), QStringLiteral("FAILED"));
+    ModalScript asked({ModalScript::Answer(QMessageBox::Yes)});
+    dialog.TransferSelected();
+    EXPECT_EQ(asked.StepsLeft(), 1u);
+    EXPECT_TRUE(Cell(dialog, 0, 6).startsWith(QStringLiteral("Written to 3C6Q0YA2.KOR")));
+}
+
 TEST_F(TransferDialogTest, ClosingWithoutATransferSendsNothing) {
     CLogTransferDlg dialog(recorder_.link, folder_.Path(), english_);
     dialog.Tick();

@@ -1,5 +1,7 @@
 #include "link/Checks.h"
 
+#include "link/Commands.h"
+
 #include <gtest/gtest.h>
 
 namespace korlink {
@@ -33,6 +35,29 @@ TEST(Checks, FramedReplies) {
     for (const auto& c : cases)
         EXPECT_EQ(IsValidFramedReply(c.reply, command, 1), c.accepted) << c.what;
     EXPECT_FALSE(IsValidFramedReply(Bytes{3, 0, 0}, command, 5)) << "check longer than command";
+}
+
+TEST(Checks, DirectoryHeader) {
+    const auto header = [](std::uint8_t high, std::uint8_t low, std::uint8_t check) {
+        Bytes reply(command::kDirectoryHeaderReply, 0);
+        reply[0] = static_cast<std::uint8_t>(reply.size());
+        reply[1] = XorOf(AsBytes(command::kDirectoryHeader).first(command::kAreaCommandCheck));
+        reply[3] = high;
+        reply[4] = low;
+        reply[5] = check;
+        reply[2] = XorOf(ByteView(reply).subspan(3));
+        return reply;
+    };
+    const auto announced = DecodeDirectoryHeader(header(1, 44, 0x5A), 1024);
+    ASSERT_TRUE(announced);
+    EXPECT_EQ(announced->bodyLength, 300u);
+    EXPECT_EQ(announced->bodyCheck, 0x5A);
+    EXPECT_TRUE(DecodeDirectoryHeader(header(4, 0, 0), 1024));
+    EXPECT_FALSE(DecodeDirectoryHeader(header(4, 1, 0), 1024)) << "more than the buffer holds";
+    auto damaged = header(1, 44, 0x5A);
+    damaged[4] ^= 1;
+    EXPECT_FALSE(DecodeDirectoryHeader(damaged, 1024));
+    EXPECT_FALSE(DecodeDirectoryHeader(ByteView(header(1, 44, 0x5A)).first(5), 1024));
 }
 
 TEST(Checks, Blocks) {

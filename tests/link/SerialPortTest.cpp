@@ -2,8 +2,10 @@
 
 #include "SimulatedRecorder.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <pty.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace korlink {
@@ -55,6 +57,29 @@ TEST(SerialPort, OpenWhileOpenReopensTheDevice) {
     port.Close();
     CSerialPort other;
     EXPECT_TRUE(other.Open(line.path, 4800, 200));
+}
+
+TEST(SerialPort, ADeviceAnotherProgramHoldsIsRefusedAsInUse) {
+    SilentLine line;
+    // Another port object, as a second program would hold it: refused even for root, whom the
+    // exclusive mode does not stop.
+    CSerialPort first;
+    ASSERT_TRUE(first.Open(line.path, 4800, 200));
+    CSerialPort second;
+    EXPECT_FALSE(second.Open(line.path, 4800, 200));
+    EXPECT_EQ(second.LastError(), PortError::Busy);
+    EXPECT_FALSE(second.IsOpen());
+    first.Close();
+
+    // A program that only locks the device, without the exclusive mode.
+    const int other = ::open(line.path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(other, 0);
+    ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
+    EXPECT_FALSE(second.Open(line.path, 4800, 200));
+    EXPECT_EQ(second.LastError(), PortError::Busy);
+    EXPECT_NE(DescribePortError(second.LastError(), line.path).find("in use"), std::string::npos);
+    ::close(other);
+    EXPECT_TRUE(second.Open(line.path, 4800, 200));
 }
 
 TEST(SerialPort, ExchangeExpectingNothingSucceedsAtOnce) {

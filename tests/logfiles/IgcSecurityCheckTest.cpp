@@ -61,7 +61,7 @@ TEST(IgcSecurityPrimitives, KeyMaterialIsConsistent) {
     ASSERT_EQ(keys.publicValueText.size(), 1000u);
     EXPECT_FALSE(keys.PublicValue(1000));
     // y = g^x mod p for the simulator's signing values.
-    const BignumContext context(BN_CTX_new());
+    const auto context = NewBignumContext();
     const auto p = BignumFrom(keys.dsaP);
     const auto g = BignumFrom(keys.dsaG);
     for (const std::size_t i : {0u, 517u, 999u}) {

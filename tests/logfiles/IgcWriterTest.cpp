@@ -2,6 +2,8 @@
 
 #include "CaseName.h"
 #include "LogFixture.h"
+#include "Signing.h"
+#include "logfiles/IgcLogHash.h"
 #include "logfiles/LogNaming.h"
 
 #include <gtest/gtest.h>
@@ -158,6 +160,45 @@ TEST(IgcWriter, NoFixDataNoBLines) {
     const auto text = IgcText(fixture.Log(), "");
     EXPECT_TRUE(Lines(text, 'B').empty());
     EXPECT_NE(text.find("HFDTE000000"), std::string::npos);
+}
+
+// A download whose blocks failed leaves zeros from the middle of a record on: they are not
+// fixes, and neither is the record they cut short.
+TEST(IgcWriter, FixDataThatNeverArrivedGivesNoFixes) {
+    const test::LogFixture fixture(400);
+    const auto whole = Lines(IgcText(fixture.Log(), ""), 'B');
+    ASSERT_EQ(whole.size(), 400u);
+    for (const std::size_t cut : {0u, 1u, 100u, 101u, 1024u, 4000u}) {
+        auto log = fixture.Log();
+        const auto data =
+            log.MutableSection(log.Header().FixDataOffset(), log.Header().fixDataLength);
+        ASSERT_LT(cut, data.size());
+        std::fill(data.begin() + static_cast<std::ptrdiff_t>(cut), data.end(), 0);
+        // The records that lie wholly before the cut, each ending in its end nibble.
+        std::size_t records = 0;
+        NibbleRecord record;
+        for (std::size_t at = UnpackRecord(data, 0, kFixRecordNibbles, record);
+             record.ended && at <= cut; at = UnpackRecord(data, at, kFixRecordNibbles, record))
+            ++records;
+        const auto fixes = Lines(IgcText(log, ""), 'B');
+        EXPECT_EQ(fixes.size(), records) << cut;
+        EXPECT_TRUE(std::equal(fixes.begin(), fixes.end(), whole.begin())) << cut;
+    }
+}
+
+TEST(IgcWriter, ItsDummySecurityRecordIsKnownAgain) {
+    const test::LogFixture fixture;
+    const auto converted = IgcText(fixture.Log(), "");
+    const auto gLines = [](const std::string& text) {
+        IgcLogHash hash;
+        hash.Feed(AsBytes(text));
+        return hash.Finish().gLines;
+    };
+    EXPECT_TRUE(IsConverterSecurityRecord(gLines(converted)));
+    std::string lineFeeds = converted;
+    std::erase(lineFeeds, '\r');
+    EXPECT_TRUE(IsConverterSecurityRecord(gLines(lineFeeds)));
+    EXPECT_FALSE(IsConverterSecurityRecord(gLines(*korsim::SignIgcText(converted, {}))));
 }
 
 TEST(IgcWriter, DamagedDateIsClampedAndNavpointCount310WritesNone) {

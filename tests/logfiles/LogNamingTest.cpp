@@ -71,6 +71,23 @@ TEST(LogNaming, FindsSavedLogsByStartTimeWhateverTheirCase) {
     EXPECT_EQ(FindStoredLogByStartTime(folder.Path(), start, "Q0YA"), "3c5q0ya2.kor");
 }
 
+// A copy that fails its check (as a download whose blocks failed leaves it) is not the flight;
+// an older good copy still is.
+TEST(LogNaming, SearchPassesOverCopiesThatFailTheirCheck) {
+    TempFolder folder;
+    const test::LogFixture fixture;
+    const auto log = fixture.Log();
+    auto incomplete = log;
+    const auto data =
+        incomplete.MutableSection(log.Header().FixDataOffset(), log.Header().fixDataLength);
+    std::fill(data.begin() + 100, data.end(), 0);
+    EXPECT_EQ(incomplete.Save(folder.Path()).name, "3C5Q0YA1.KOR");
+    EXPECT_FALSE(FindStoredLogByStartTime(folder.Path(), log.FirstFix().time, "Q0YA"));
+    log.Save(folder.Path());
+    incomplete.Save(folder.Path());
+    EXPECT_EQ(FindStoredLogByStartTime(folder.Path(), log.FirstFix().time, "Q0YA"), "3C5Q0YA2.KOR");
+}
+
 TEST(LogNaming, SearchStopsAtTheFirstUnreadableCandidate) {
     TempFolder folder;
     const test::LogFixture fixture;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # kor igc-info and kor airspace on files made here: the JSON report of a flight, a stored log
-# without its IGC file, and the sections of an airspace file.
+# with and without its IGC file, files that are no flight, and the sections of an airspace file.
 set -euo pipefail
 kor=$1
+golden=$(cd "$(dirname "$0")/../logfiles/data" && pwd)/3C5Q0YA1.KOR
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
@@ -39,8 +40,31 @@ cp flight.igc LOG.igc
 : >log.kor
 "$kor" igc-info --json log.kor | grep -qF '"fixes": 2'
 rm LOG.igc
-if "$kor" igc-info log.kor >out 2>&1; then echo "igc-info: a lone stored log was read"; exit 1; fi
+if "$kor" igc-info log.kor >out 2>&1; then echo "igc-info: an empty stored log was read"; exit 1; fi
 grep -q 'An error occured while opening: log.kor' out
+
+# Without an IGC file beside it a stored log is converted in memory, however it is named, and
+# reading it again and again writes nothing.
+cp "$golden" "day one.kor"
+before=$(ls)
+for _ in 1 2; do
+    "$kor" igc-info --json "day one.kor" >out
+    grep -qF '"fixes": 397' out || { echo "igc-info: stored log not read"; cat out; exit 1; }
+done
+[ "$(ls)" = "$before" ] || { echo "igc-info: wrote beside the stored log"; ls; exit 1; }
+
+# Files that are no flight are errors, told on standard error.
+: >empty.igc
+awk 'BEGIN { srand(7); for (i = 0; i < 4096; i++) printf "%c", int(rand() * 256) }' >random.igc
+for file in empty.igc random.igc; do
+    for format in --json --time-option=0; do
+        if "$kor" igc-info "$format" "$file" >out 2>err; then
+            echo "igc-info: $file read as a flight"; cat out; exit 1
+        fi
+        grep -q "^$file: " err || { echo "igc-info: no error for $file"; cat err; exit 1; }
+    done
+    [ ! -s out ] || grep -q '"error": "' out || { echo "igc-info: $file reported"; cat out; exit 1; }
+done
 
 printf '# zones\nTITLE=Alpha\nAH=FL65\nTITLE=Bravo\n' >zones.sua
 "$kor" airspace zones.sua >out

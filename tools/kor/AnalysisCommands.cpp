@@ -7,7 +7,6 @@
 #include "analysis/AnalysisConfigFile.h"
 #include "analysis/IdList.h"
 #include "document/Units.h"
-#include "logfiles/ConvertFile.h"
 #include "navpoints/NavpointFile.h"
 #include "navpoints/NumberText.h"
 
@@ -17,7 +16,6 @@
 #include <exception>
 #include <filesystem>
 #include <memory>
-#include <mutex>
 #include <thread>
 
 namespace kor {
@@ -38,20 +36,10 @@ struct AnalyzeOptions {
     std::string openTime;
 };
 
-// The core's conversion of stored logs, one at a time: two arguments may name the same log.
-vantrel::StoredLogConverter SerialConversion() {
-    auto lock = std::make_shared<std::mutex>();
-    return [lock](const char* path, const char* folder, char name[512], std::uint32_t* checkOk) {
-        const std::scoped_lock hold(*lock);
-        return korlink::ConvertStoredLogFile(path, folder, name, checkOk);
-    };
-}
-
 std::optional<ScoringSetup> Setup(const AnalyzeOptions& options) {
     ScoringSetup setup;
     setup.units = options.units;
     setup.time = options.time;
-    setup.converter = SerialConversion();
     if (!options.openTime.empty())
         setup.openTime = options.openTime;
     if (!options.navpoints.empty()) {

@@ -1,13 +1,14 @@
 // kor list, kor download: the flights in the recorder and taking them onto the PC.
 #include "Commands.h"
 #include "ConsoleDownload.h"
+#include "OutputFolder.h"
 #include "Session.h"
 #include "interface/FlightDownload.h"
 #include "interface/RecorderConfiguration.h"
+#include "interface/StatusCodes.h"
 #include "korlink/korlink.h"
 #include "logfiles/LogNaming.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -25,11 +26,15 @@ fs::path DefaultFlightFolder() {
     return fs::path(home ? home : ".") / "KOR" / "Flights";
 }
 
+// The directory's two-digit years: below 50 are 2000 + value, others 1900 + value.
+int FullYear(std::uint8_t year) {
+    return year < 50 ? 2000 + year : 1900 + year;
+}
+
 std::string DateText(const LogDirectoryEntry& entry) {
     const auto& e = entry.bytes;
     char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", e[0] < 50 ? 2000 + e[0] : 1900 + e[0], e[1],
-                  e[2]);
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", FullYear(e[0]), e[1], e[2]);
     return text;
 }
 
@@ -90,9 +95,45 @@ struct DownloadChoice {
     std::optional<int> number;
     bool all = false;
     bool onlyNew = false;
-    std::string date; // DD.MM
+    std::string date; // DD.MM or YYYY-MM-DD
     std::string folder;
 };
+
+// The day of --date: DD.MM of any year, or YYYY-MM-DD.
+struct FlightDay {
+    int day = 0;
+    int month = 0;
+    std::optional<int> year;
+};
+
+std::optional<FlightDay> ParseFlightDay(const std::string& text) {
+    FlightDay day;
+    int year = 0;
+    int used = 0;
+    const auto whole = [&] { return used == static_cast<int>(text.size()); };
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2d%n", &year, &day.month, &day.day, &used) == 3 &&
+        whole()) {
+        day.year = year;
+        return day;
+    }
+    used = 0;
+    if (std::sscanf(text.c_str(), "%2d.%2d%n", &day.day, &day.month, &used) == 2 && whole())
+        return day;
+    return std::nullopt;
+}
+
+// The first flight of the day: by day and month as the library chooses, and of that year too
+// when one is given.
+std::optional<int> FlightOn(const std::vector<LogDirectoryEntry>& entries, const FlightDay& day) {
+    if (!day.year)
+        return korlink::FlightOfDay(entries, day.day, day.month);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const auto& e = entries[i].bytes;
+        if (FullYear(e[0]) == *day.year && e[1] == day.month && e[2] == day.day)
+            return static_cast<int>(i) + 1;
+    }
+    return std::nullopt;
+}
 
 // The flight numbers (1-based) to download, or nothing (reported) when the choice fits none.
 std::optional<std::vector<int>> ChooseFlights(const DownloadChoice& choice,
@@ -101,14 +142,20 @@ std::optional<std::vector<int>> ChooseFlights(const DownloadChoice& choice,
     const int count = static_cast<int>(flights.entries.size());
     std::vector<int> chosen;
     if (choice.number) {
-        chosen.push_back(std::clamp(*choice.number, 1, count));
-    } else if (!choice.date.empty()) {
-        int day = 0, month = 0;
-        if (std::sscanf(choice.date.c_str(), "%d.%d", &day, &month) != 2) {
-            std::fprintf(stderr, "kor download: --date wants DD.MM\n");
+        if (*choice.number < 1 || *choice.number > count) {
+            std::fprintf(stderr,
+                         "kor download: there is no flight %d; the recorder holds flights 1..%d\n",
+                         *choice.number, count);
             return std::nullopt;
         }
-        const auto flight = korlink::FlightOfDay(flights.entries, day, month);
+        chosen.push_back(*choice.number);
+    } else if (!choice.date.empty()) {
+        const auto day = ParseFlightDay(choice.date);
+        if (!day) {
+            std::fprintf(stderr, "kor download: --date wants DD.MM or YYYY-MM-DD\n");
+            return std::nullopt;
+        }
+        const auto flight = FlightOn(flights.entries, *day);
         if (!flight) {
             ReportStatus(KOR_NO_LOGS);
             return std::nullopt;
@@ -136,13 +183,24 @@ std::uint32_t DownloadOne(korlink::CRecorderLink& link, const RecorderFlights& f
         ConsoleDownload progress;
         outcome = korlink::DownloadFlight(link, log, n, progress);
     }
+    if (outcome.status == KOR_CANCELLED) {
+        std::fprintf(stderr, "Cancelled: flight %d not written\n", n);
+        return KOR_CANCELLED;
+    }
     if (outcome.status != KOR_OK) {
         ReportStatus(KOR_COMMUNICATION_ERROR);
         return KOR_COMMUNICATION_ERROR;
     }
-    if (!outcome.fixDataComplete)
-        std::printf("  fix data incomplete: a block failed after %u of %u bytes\n",
-                    outcome.fixDataReceived, outcome.fixDataLength);
+    // An incomplete copy is not kept: it fails its check, and the flight is still in the
+    // recorder to be downloaded again.
+    if (!outcome.fixDataComplete) {
+        std::fprintf(stderr,
+                     "%s  fix data incomplete: a block failed after %u of %u bytes; flight %d "
+                     "not written\n",
+                     korlink::StatusMessage(KOR_COMMUNICATION_ERROR), outcome.fixDataReceived,
+                     outcome.fixDataLength, n);
+        return KOR_COMMUNICATION_ERROR;
+    }
     const auto saved = korlink::SaveAndCheck(log, folder);
     if (!saved.written) {
         std::fprintf(stderr, "Could not write KOR file to : %s\n", folder.c_str());
@@ -192,7 +250,8 @@ Command AddDownloadCommand(CLI::App& app, const GlobalOptions& options) {
     auto* number = download->add_option("N", choice->number, "flight number, as kor list shows it");
     auto* all = download->add_flag("--all", choice->all, "every flight");
     auto* onlyNew = download->add_flag("--new", choice->onlyNew, "flights not yet in the folder");
-    auto* date = download->add_option("--date", choice->date, "the first flight of a day, DD.MM");
+    auto* date = download->add_option("--date", choice->date,
+                                      "the first flight of a day, DD.MM or YYYY-MM-DD");
     number->excludes(all)->excludes(onlyNew)->excludes(date);
     all->excludes(onlyNew)->excludes(date);
     onlyNew->excludes(date);
@@ -204,8 +263,11 @@ Command AddDownloadCommand(CLI::App& app, const GlobalOptions& options) {
                 }
                 const fs::path folder =
                     choice->folder.empty() ? DefaultFlightFolder() : fs::path(choice->folder);
-                std::error_code error;
-                fs::create_directories(folder, error);
+                // A folder that cannot take the flights is found before any transfer.
+                if (const auto problem = PrepareOutputFolder(folder)) {
+                    std::fprintf(stderr, "Could not write KOR file to : %s\n", problem->c_str());
+                    return static_cast<int>(KOR_LOG_WRITE_FAILED);
+                }
                 return WithFlights(
                     options, [&](korlink::CRecorderLink& link, const RecorderFlights& flights) {
                         return Download(link, flights, *choice, folder);

@@ -1,5 +1,6 @@
 #include "FlightScoring.h"
 
+#include "FlightFile.h"
 #include "JsonText.h"
 #include "analysis/AnalysisConfigFile.h"
 #include "analysis/FlightAnalysis.h"
@@ -189,18 +190,9 @@ JsonObject& AddNumber(JsonObject& object, std::string_view key, std::optional<do
 FlightScore ScoreFlight(const std::string& file, const ScoringSetup& setup) {
     FlightScore score;
     score.file = file;
-    const auto igc = vantrel::IgcPathOf(file, setup.converter);
-    if (!igc) {
-        score.error = "An error occured while opening: " + file;
-        return score;
-    }
-    FlightAnalysis flight(igc->path);
-    if (!flight.HeaderRead()) {
-        score.error = flight.ErrorText();
-        return score;
-    }
-    if (!flight.ReadFixes(setup.time, true)) {
-        score.error = "An error occured reading: " + file;
+    FlightAnalysis flight;
+    if (auto error = ReadFlightFile(file, setup.time, flight)) {
+        score.error = std::move(error);
         return score;
     }
     if (flight.FixCount() < kFewestFixes) {

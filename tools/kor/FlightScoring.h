@@ -1,7 +1,6 @@
 #pragma once
 
 #include "analysis/TaskSettings.h"
-#include "document/IgcPath.h"
 #include "document/TimeShift.h"
 #include "navpoints/NavpointList.h"
 
@@ -32,7 +31,6 @@ struct ScoringSetup {
     vantrel::TimeSettings time;
     // "HH:MM:SS" local time on the flight's day; none leaves every start open.
     std::optional<std::string> openTime;
-    vantrel::StoredLogConverter converter;
 };
 
 // The result of one flight, as texts and numbers ready to print.
@@ -55,7 +53,8 @@ struct FlightScore {
     std::vector<std::pair<std::string, std::string>> rows;
 };
 
-// Reads one flight (an IGC file or a stored log), builds its task and analyses it.
+// Reads one flight (an IGC file or a stored log, see ReadFlightFile), builds its task and
+// analyses it.
 FlightScore ScoreFlight(const std::string& file, const ScoringSetup& setup);
 
 std::string ScoreJson(const FlightScore& score);

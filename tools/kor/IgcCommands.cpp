@@ -1,11 +1,10 @@
 // kor igc-info, kor airspace: what the flight reader finds in IGC files and airspace files.
 #include "Commands.h"
+#include "FlightFile.h"
 #include "JsonText.h"
 #include "TimeOptions.h"
 #include "document/AirspaceFile.h"
 #include "document/IgcFlight.h"
-#include "document/IgcPath.h"
-#include "logfiles/ConvertFile.h"
 
 #include <cstdio>
 #include <ctime>
@@ -25,12 +24,6 @@ struct IgcInfoOptions {
     vantrel::TimeSettings time;
 };
 
-// The conversion of stored logs into IGC files that a ".kor" argument needs when no IGC file
-// lies beside it: the library core's own.
-vantrel::StoredLogConverter StoredLogConversion() {
-    return korlink::ConvertStoredLogFile;
-}
-
 // What igc-info reports for one file.
 struct FlightReport {
     std::string file;
@@ -40,17 +33,9 @@ struct FlightReport {
 
 FlightReport ReadFlight(const std::string& file, const vantrel::TimeSettings& time) {
     FlightReport report{file, std::nullopt, {}};
-    const auto converter = StoredLogConversion();
-    const auto igc = vantrel::IgcPathOf(file, converter);
-    if (!igc) {
-        report.error = "An error occured while opening: " + file;
-        return report;
-    }
-    report.flight = IgcFlight(igc->path);
-    if (!report.flight.HeaderRead())
-        report.error = report.flight.ErrorText();
-    else if (!report.flight.ReadFixes(time, true))
-        report.error = "An error occured reading: " + file;
+    report.error = ReadFlightFile(file, time, report.flight);
+    if (!report.error && !HoldsFlight(report.flight))
+        report.error = "not a flight: it holds no fixes";
     return report;
 }
 
@@ -146,8 +131,6 @@ void PrintReport(const FlightReport& report) {
         return text ? *text : std::string("-");
     };
     std::printf("%s\n", report.file.c_str());
-    if (report.error)
-        std::printf("  error            %s\n", report.error->c_str());
     std::printf("  fixes            %d (%d invalid)\n", flight.FixCount(),
                 flight.InvalidFixCount());
     std::printf("  first fix        %s  local %s\n",
@@ -179,11 +162,13 @@ int IgcInfo(const IgcInfoOptions& options) {
     int status = 0;
     for (const auto& file : options.files) {
         const auto report = ReadFlight(file, options.time);
-        if (report.error)
+        if (report.error) {
             status = 1;
+            std::fprintf(stderr, "%s: %s\n", file.c_str(), report.error->c_str());
+        }
         if (options.json)
             objects.push_back(ReportJson(report));
-        else
+        else if (!report.error)
             PrintReport(report);
     }
     if (options.json)

@@ -1,5 +1,6 @@
 // kor: the recorder toolset on the command line.
 #include "Commands.h"
+#include "OutputFolder.h"
 #include "link/PortDevices.h"
 #include "logfiles/IgcWriter.h"
 
@@ -75,7 +76,10 @@ int main(int argc, char** argv) {
         ->check(CLI::Range(korlink::kFirstPort, korlink::kLastPort));
     app.add_option("--device", options.device, "device to use for the port (e.g. /dev/ttyUSB0)");
     app.add_option("--retries", options.retries, "further one-second connection attempts");
-    app.add_option("--trace", options.trace, "append a hex dump of the line traffic to FILE");
+    app.add_option("--trace", options.trace, "append a hex dump of the line traffic to FILE")
+        ->check(CLI::Validator(
+            [](const std::string& path) { return kor::CheckAppendableFile(path).value_or(""); },
+            "FILE"));
 
     const std::vector<kor::Command> commands{
         // clang-format off

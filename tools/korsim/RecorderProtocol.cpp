@@ -252,6 +252,8 @@ void RecorderProtocol::SendBlock(bool repeat, std::vector<Transmission>& out) {
         block[0] ^= 0x5A;
         blockCorrupted_ = true;
     }
+    if (number == faults_.failBlock && openArea_ >= 1 && openArea_ <= 16)
+        block[0] ^= 0x5A;
     ++counters_.blocksSent;
     Send(std::move(block), out);
 }

@@ -13,6 +13,7 @@ namespace korsim {
 struct Faults {
     unsigned dropInterruptAnswers = 0; // the first n interrupts get no answer
     unsigned corruptBlock = 0;         // block k (1-based, within an area) is sent damaged once
+    unsigned failBlock = 0;            // block k of a flight's fix data is always sent damaged
     std::size_t silentAfterBytes = 0;  // after sending this many bytes, send nothing (0: never)
     unsigned badCommandChecks = 0;     // the next n framed replies carry a wrong command check
     std::size_t shortDirectoryBy = 0;  // the directory body is sent this many bytes short

@@ -30,14 +30,32 @@ void PutBigEndian32(korlink::SecurityRecord& record, std::size_t offset, std::ui
         record[offset + i] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
 }
 
-// The text without its G lines, ending in a line end.
+// The series of the recorders that sign IGC files, as their hardware version record names it.
+constexpr std::string_view kSigningSeries = "Strata";
+
+// A hardware version record ("H?RHW...: value") naming the signing series before its value.
+std::string WithSeries(std::string_view line) {
+    std::string named(line);
+    const auto colon = named.find(':');
+    if (line.size() < 5 || line.substr(2, 3) != "RHW" || colon == std::string::npos ||
+        named.find(kSigningSeries) != std::string::npos)
+        return named;
+    const auto value = named.find_first_not_of(' ', colon + 1);
+    named.insert(value == std::string::npos ? colon + 1 : value, std::string(kSigningSeries) + " ");
+    return named;
+}
+
+// The text without its G lines, ending in a line end, with the hardware version record naming
+// the series as a signing recorder writes it.
 std::string WithoutSecurityRecord(std::string_view text) {
     std::string kept;
     kept.reserve(text.size() + 2);
     while (!text.empty()) {
         const auto lf = text.find('\n');
         const auto line = text.substr(0, lf == std::string_view::npos ? text.size() : lf + 1);
-        if (line.front() != 'G')
+        if (line.front() == 'H')
+            kept += WithSeries(line);
+        else if (line.front() != 'G')
             kept += line;
         text.remove_prefix(line.size());
     }
@@ -54,7 +72,7 @@ struct Signature {
 // DSA signature with a per-message k derived from the digest and the signing value, so that
 // the same file signs the same way every time.
 std::optional<Signature> SignDigest(ByteView digest, ByteView x, const korlink::KeyMaterial& keys) {
-    const korlink::BignumContext context(BN_CTX_new());
+    const auto context = korlink::NewBignumContext();
     const auto p = BignumFrom(keys.dsaP);
     const auto q = BignumFrom(keys.dsaQ);
     const auto g = BignumFrom(keys.dsaG);

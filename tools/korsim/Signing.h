@@ -32,8 +32,9 @@ struct IgcSigning {
 };
 
 // An IGC file signed as the recorder signs it: its own G lines removed, a missing final line
-// end added, and three G lines of a security record appended whose DSA signature and CRC cover
-// the lines the IGC check hashes. Status word 0x00FF leaves the record unsigned. Nothing when
+// end added, its hardware version record naming the signing series ("Strata"), and three G
+// lines of a security record appended whose DSA signature and CRC cover the lines the IGC check
+// hashes. Status word 0x00FF leaves the record unsigned. Nothing when
 // the key index has no signing value.
 std::optional<std::string> SignIgcText(std::string_view text, const IgcSigning& signing,
                                        const korlink::KeyMaterial& keys = korlink::RecorderKeys());

@@ -101,6 +101,8 @@ int main(int argc, char** argv) {
                  "pace every byte at the line rate of the speed in use");
     app.add_option("--corrupt-block", options.faults.corruptBlock,
                    "send block K of an area damaged, once");
+    app.add_option("--fail-block", options.faults.failBlock,
+                   "send block K of a flight's fix data damaged every time");
     app.add_option("--drop-interrupts", options.faults.dropInterruptAnswers,
                    "leave the first N interrupts unanswered");
     app.add_option("--silent-after", options.faults.silentAfterBytes,
