@@ -15,7 +15,7 @@ DocumentSettings SettingsOfDocument() {
     const ProgramSettings settings;
     DocumentSettings document;
     document.time.logTimeOption = settings.Integer(QStringLiteral("LogTimeOption"), 0);
-    document.time.logTimeUserValue = settings.Integer(QStringLiteral("LogTimeUserValue"), 0);
+    document.time.logTimeUserMinutes = 60 * settings.Integer(QStringLiteral("LogTimeUserValue"), 0);
     document.navpointDefault = settings.Integer(QStringLiteral("NavpointDefault"), 1);
     document.navpointDefaultFile =
         settings.Text(QStringLiteral("NavpointDefaultFile"), QString()).toStdString();
